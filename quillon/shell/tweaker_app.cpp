@@ -1,0 +1,41 @@
+#include "tweaker_app.h"
+
+#include "tweaker_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+CTweakerApp::CTweakerApp() = default;
+CTweakerApp::~CTweakerApp() = default;
+
+namespace {
+
+// Every relative path of the program resolves against its own folder.
+void EnterProgramFolder() {
+    char path[256] = "";
+    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return;
+    std::string folder(path, length);
+    size_t slash = folder.find_last_of('\\');
+    if (slash == std::string::npos) return;
+    folder.resize(slash);
+    ::SetCurrentDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+bool CTweakerApp::InitInstance() {
+    EnterProgramFolder();
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    window_ = std::make_unique<CTweakerWindow>(m_hInstance, m_lpCmdLine);
+    if (!window_->CreateFrame()) return false;
+    m_pMainWnd = window_.get();
+    window_->ShowWindow(SW_SHOW);
+    ::UpdateWindow(*window_);
+    return true;
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Checks the program folder: every binary is 32-bit, the programs are GUI
+# programs, and nothing imports MinGW's runtime DLLs.
+set -uo pipefail
+dist=${1:?program folder}
+objdump=i686-w64-mingw32-objdump
+status=0
+shopt -s nullglob
+files=("$dist"/*.exe "$dist"/*.dll)
+if [ ${#files[@]} -eq 0 ]; then echo "no binaries in $dist"; exit 1; fi
+for f in "${files[@]}"; do
+  headers=$($objdump -p "$f") || { echo "$f: not a PE file"; status=1; continue; }
+  grep -q 'file format pei-i386' <<<"$headers" || { echo "$f: not PE32 (i386)"; status=1; }
+  case "$f" in
+    *.exe) grep -Eq 'Subsystem\s+00000002' <<<"$headers" || { echo "$f: not a GUI program"; status=1; } ;;
+  esac
+  if grep -Ei 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; then
+    echo "$f: needs a MinGW runtime DLL"; status=1
+  fi
+done
+[ $status -eq 0 ] && echo "checked ${#files[@]} binaries in $dist"
+exit $status

@@ -1,0 +1,12 @@
+# GoogleTest sources of the portable model (link with gtest_main).
+# record_samples.cpp is also used by the fuzz seed generator.
+set(NATIVE_TEST_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/record_samples.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_byte_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_category_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_range_grammar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_root_key_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_setting_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_string_list.cpp
+)
+set(NATIVE_TEST_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR})

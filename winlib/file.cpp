@@ -1,0 +1,70 @@
+#include "file.h"
+
+namespace winlib {
+
+bool CFile::Open(const std::string& path, unsigned flags) {
+    Close();
+    DWORD access = GENERIC_READ;
+    if (flags & modeWrite) access = GENERIC_WRITE;
+    if (flags & modeReadWrite) access = GENERIC_READ | GENERIC_WRITE;
+    DWORD share = (flags & shareDenyNone) ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
+    DWORD disposition = OPEN_EXISTING;
+    if (flags & modeCreate) disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+    handle_ = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    return IsOpen();
+}
+
+void CFile::Close() {
+    if (IsOpen()) ::CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+uint32_t CFile::Read(void* buffer, uint32_t count) {
+    DWORD done = 0;
+    if (!IsOpen() || !::ReadFile(handle_, buffer, count, &done, nullptr)) return 0;
+    return done;
+}
+
+bool CFile::Write(const void* buffer, uint32_t count) {
+    DWORD done = 0;
+    if (!IsOpen()) return false;
+    return ::WriteFile(handle_, buffer, count, &done, nullptr) && done == count;
+}
+
+bool CFile::Flush() { return IsOpen() && ::FlushFileBuffers(handle_); }
+
+uint64_t CFile::GetLength() const {
+    DWORD high = 0;
+    DWORD low = IsOpen() ? ::GetFileSize(handle_, &high) : 0;
+    if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return 0;
+    return (static_cast<uint64_t>(high) << 32) | low;
+}
+
+uint64_t CFile::GetPosition() const {
+    LONG high = 0;
+    DWORD low = ::SetFilePointer(handle_, 0, &high, FILE_CURRENT);
+    if (low == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR) return 0;
+    return (static_cast<uint64_t>(static_cast<DWORD>(high)) << 32) | low;
+}
+
+bool CFile::Seek(uint64_t position) {
+    LONG high = static_cast<LONG>(position >> 32);
+    DWORD low = ::SetFilePointer(handle_, static_cast<LONG>(position & 0xFFFFFFFFu), &high,
+                                 FILE_BEGIN);
+    return !(low == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR);
+}
+
+bool CFile::ReadAll(const std::string& path, std::vector<uint8_t>& bytes) {
+    CFile file;
+    if (!file.Open(path, modeRead | typeBinary | shareDenyNone)) return false;
+    uint64_t length = file.GetLength();
+    if (length > 0x7FFFFFFF) return false;
+    std::vector<uint8_t> data(static_cast<size_t>(length));
+    if (!data.empty() && file.Read(data.data(), static_cast<uint32_t>(data.size())) != data.size())
+        return false;
+    bytes.swap(data);
+    return true;
+}
+
+}  // namespace winlib
