@@ -16,23 +16,24 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 mkdir -p screenshots
-# No window manager runs in a virtual display, so the program runs in a Wine
-# desktop window, where Wine draws the frames and captions itself.
-desktop="explorer /desktop=Quillon,1024x768"
+# No window manager runs in a virtual display, so every program of this prefix
+# runs in a Wine desktop window, where Wine draws frames and captions itself.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+wineserver -w
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  desktop=$1; shift
-  wine $desktop dist/Quillon.exe "$@" &
+  wine dist/Quillon.exe "$@" &
   program=$!
-  # Wait for the window: close_window with no time to wait only looks for it.
+  # Wait for the window (close_window --find only looks for it).
   for _ in $(seq 1 100); do
-    wine $desktop build/win32/testbin/close_window.exe --find "Quillon - v1.1" && break
+    wine build/win32/testbin/close_window.exe --find "Quillon - v1.1" && break
     sleep 0.2
   done
   sleep 1
   import -window root screenshots/quillon.png
   # Close it the way a user does, so it stores what it stores on close.
-  wine $desktop build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
+  wine build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
   wait $program 2>/dev/null || true
   wineserver -k
-' run "$desktop" "$@"
+' run "$@"
 echo "screenshot saved to screenshots/quillon.png"

@@ -1,0 +1,12 @@
+# Portable tweak-model sources: no Windows headers, built by the native and
+# the cross tree alike.
+set(QUILLON_MODEL_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/byte_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/category_key.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/category_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/range_grammar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/root_key_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/setting_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/string_list.cpp
+)
+set(QUILLON_MODEL_PORTABLE_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR})
