@@ -1,0 +1,221 @@
+#include "category_model.h"
+
+#include "key_lookup.h"
+#include "prompt.h"
+#include "reg_key.h"
+#include "root_key_table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+using quillon::ByteReader;
+using quillon::ByteWriter;
+
+namespace {
+
+HKEY RootHandle(uint32_t value) {
+    return reinterpret_cast<HKEY>(static_cast<uintptr_t>(value));
+}
+
+uint32_t RootValue(HKEY root) {
+    return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(root));
+}
+
+std::string LowerAscii(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
+}
+
+std::string CurrentDirectory() {
+    char folder[MAX_PATH] = "";
+    DWORD length = ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+}  // namespace
+
+// --- CategoryKey ---
+
+std::string CategoryKey::KeyPathText() const {
+    return quillon::KeyPathText(RootValue(root), subKey);
+}
+
+quillon::CategoryKeyRecord CategoryKey::ToRecord() const {
+    quillon::CategoryKeyRecord record;
+    record.dynamic = dynamic;
+    record.dllFile = dllFile;
+    record.parameter = parameter;
+    record.root = RootValue(root);
+    record.subKey = subKey;
+    return record;
+}
+
+CategoryKey CategoryKey::FromRecord(const quillon::CategoryKeyRecord& record) {
+    CategoryKey key;
+    key.dynamic = record.dynamic;
+    key.dllFile = record.dllFile;
+    key.parameter = record.parameter;
+    if (!record.dynamic) {
+        key.root = RootHandle(record.root);
+        key.subKey = record.subKey;
+    }
+    return key;
+}
+
+void CategoryKey::Resolve() {
+    if (dynamic) CurrentKeyLookup().Lookup(dllFile, parameter, root, subKey);
+}
+
+// --- CategoryModel ---
+
+CategoryModel::CategoryModel() : bkImage(CurrentDirectory() + "\\default.jpg") {}
+
+bool CategoryModel::ReadRecord(ByteReader& in) {
+    quillon::CategoryRecord record;
+    if (!quillon::ReadCategoryRecord(in, record)) return false;
+
+    CategoryKey newKey = CategoryKey::FromRecord(record.key);
+    newKey.Resolve();
+    RegKey regKey;
+    regKey.Open(newKey.root, newKey.subKey);
+    std::vector<std::unique_ptr<Setting>> newSettings;
+    for (const auto& settingRecord : record.settings) {
+        auto setting = Setting::FromRecord(settingRecord, regKey.handle());
+        if (!setting) return false;
+        newSettings.push_back(std::move(setting));
+    }
+
+    key = std::move(newKey);
+    settings = std::move(newSettings);
+    sortColumn = record.sortColumn;
+    sortAscending = record.sortAscending;
+    cardMask = record.cardMask;
+    osMask = record.osMask;
+    columnWidths = record.columnWidths;
+    textColor = record.textColor;
+    textBkColor = record.textBkColor;
+    bkColor = record.bkColor;
+    bkImage = record.bkImage;
+    bkImageTiled = record.bkImageTiled;
+    return true;
+}
+
+quillon::CategoryRecord CategoryModel::ToRecord() const {
+    quillon::CategoryRecord record;
+    record.sortColumn = sortColumn;
+    record.sortAscending = sortAscending;
+    record.cardMask = cardMask;
+    record.osMask = osMask;
+    record.key = key.ToRecord();
+    for (const auto& setting : settings) record.settings.push_back(setting->ToRecord());
+    record.columnWidths = columnWidths;
+    record.textColor = textColor;
+    record.textBkColor = textBkColor;
+    record.bkColor = bkColor;
+    record.bkImage = bkImage;
+    record.bkImageTiled = bkImageTiled;
+    return record;
+}
+
+bool CategoryModel::WriteRecord(ByteWriter& out) const {
+    return quillon::WriteCategoryRecord(out, ToRecord());
+}
+
+bool CategoryModel::WriteExport(ByteWriter& out) const {
+    quillon::CategoryExportRecord record;
+    record.key = key.ToRecord();
+    record.body.cardMask = cardMask;
+    record.body.osMask = osMask;
+    for (const auto& setting : settings) record.body.settings.push_back(setting->ToRecord());
+    return quillon::WriteCategoryExport(out, record);
+}
+
+bool CategoryModel::WriteValues(ByteWriter& out) const {
+    if (!quillon::WriteCategoryKey(out, key.ToRecord())) return false;
+    out.WriteU32(static_cast<uint32_t>(settings.size()));
+    for (const auto& setting : settings)
+        if (!setting->SaveValue(out)) return false;
+    return out.ok();
+}
+
+bool CategoryModel::Merge(ByteReader& in, HWND owner) {
+    // The whole body is read before anything changes, so a damaged record
+    // leaves the category as it was.
+    quillon::CategoryExportBody body;
+    if (!quillon::ReadExportBody(in, body)) return false;
+
+    cardMask = body.cardMask;
+    osMask = body.osMask;
+    RegKey regKey;
+    regKey.Open(key.root, key.subKey);
+
+    // First setting (in list order) for each value name, ignoring case.
+    std::unordered_map<std::string, size_t> byValueName;
+    for (size_t i = 0; i < settings.size(); ++i)
+        byValueName.emplace(LowerAscii(settings[i]->valueName), i);
+
+    for (const auto& record : body.settings) {
+        auto incoming = Setting::FromRecord(record, regKey.handle());
+        if (!incoming) return false;
+        auto found = byValueName.find(LowerAscii(incoming->valueName));
+        if (found == byValueName.end()) {
+            byValueName.emplace(LowerAscii(incoming->valueName), settings.size());
+            settings.push_back(std::move(incoming));
+            continue;
+        }
+        std::unique_ptr<Setting>& existing = settings[found->second];
+        bool differs = !EqualIgnoringCase(existing->TypeText(), incoming->TypeText()) ||
+                       existing->GetRangeText() != incoming->GetRangeText() ||
+                       existing->tweakMap != incoming->tweakMap;
+        if (!differs) continue;
+        std::string question = "The \"" + incoming->name +
+                               "\" setting already exists but differs.\n"
+                               "Do you want to overwrite it?";
+        if (CurrentPrompt().Ask(owner, question, "Confirm overwrite",
+                                MB_YESNO | MB_ICONQUESTION) != IDYES)
+            continue;
+        if (existing->present) existing->Delete(regKey.handle());
+        existing = std::move(incoming);
+    }
+    return true;
+}
+
+void CategoryModel::Refresh() {
+    key.Resolve();
+    RegKey regKey;
+    regKey.Create(key.root, key.subKey);
+    for (auto& setting : settings) setting->Read(regKey.handle());
+}
+
+bool CategoryModel::ApplyValues(ByteReader& in, HKEY key, std::size_t maxString) {
+    uint32_t count = 0;
+    if (!in.ReadU32(count)) return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        quillon::SettingValueRecord record;
+        if (!quillon::ReadSettingValueRecord(in, record, maxString)) return false;
+        const char* name = record.valueName.c_str();
+        if (!record.present) {
+            ::RegDeleteValueA(key, name);
+        } else if (record.type == quillon::kSettingTypeString) {
+            ::RegSetValueExA(key, name, 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(record.stringValue.c_str()),
+                             static_cast<DWORD>(record.stringValue.size() + 1));
+        } else {
+            DWORD data = record.dwordValue;
+            ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                             sizeof data);
+        }
+    }
+    return true;
+}
+
+bool CategoryModel::SkipValues(ByteReader& in, std::size_t maxString) {
+    std::vector<quillon::SettingValueRecord> values;
+    return quillon::ReadValuesBody(in, values, maxString);
+}
