@@ -13,8 +13,10 @@ const char kObjectProperty[] = "winlib.CWnd";
 CWnd::~CWnd() {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         // Virtual dispatch is over once a destructor runs: unbind first so the
-        // destruction messages reach DefWindowProc only.
+        // destruction messages reach the window's own procedure only.
         if (bound_) ::RemovePropA(m_hWnd, kObjectProperty);
+        if (previousProc_)
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
         HWND hwnd = m_hWnd;
         m_hWnd = nullptr;
         ::DestroyWindow(hwnd);
@@ -60,6 +62,16 @@ bool CWnd::CreateControl(const char* className, const char* text, DWORD style, c
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                ::GetModuleHandleA(nullptr), nullptr);
     return m_hWnd != nullptr;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (!hwnd || FromHandlePermanent(hwnd)) return false;
+    m_hWnd = hwnd;
+    bound_ = true;
+    ::SetPropA(hwnd, kObjectProperty, this);
+    previousProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+        hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    return previousProc_ != nullptr;
 }
 
 HWND CWnd::Detach() {
@@ -108,6 +120,12 @@ RECT CWnd::GetWindowRect() const {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        CWnd* child = header ? FromHandlePermanent(header->hwndFrom) : nullptr;
+        LRESULT result = 0;
+        if (child && child != this && child->OnReflectedNotify(header, result)) return result;
+    }
     return Default(message, wParam, lParam);
 }
 
@@ -129,10 +147,11 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         result = self->WindowProc(message, wParam, lParam);
     } catch (...) {
         // An exception must not unwind through the system's message dispatch.
-        result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+        result = self->Default(message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         ::RemovePropA(hwnd, kObjectProperty);
+        self->previousProc_ = nullptr;
         self->m_hWnd = nullptr;
         self->bound_ = false;
         self->PostNcDestroy();

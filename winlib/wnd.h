@@ -39,6 +39,9 @@ public:
     bool CreateControl(const char* className, const char* text, DWORD style, const RECT& rect,
                        HWND parent, UINT id, DWORD exStyle = 0);
 
+    // Binds this object to an existing window (a system control) by replacing
+    // its window procedure; Default then calls the control's own procedure.
+    bool SubclassWindow(HWND hwnd);
     // Takes over a handle without binding a procedure (a dialog's control).
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
     HWND Detach();
@@ -69,9 +72,16 @@ public:
 protected:
     // Handles one message; the default passes it to DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Notifications a control sends its parent, offered back to the control's
+    // own object first. Return true when handled (result in 'result').
+    virtual bool OnReflectedNotify(NMHDR* header, LRESULT& result) {
+        (void)header, (void)result;
+        return false;
+    }
     // Called after WM_NCDESTROY, when the handle is already gone.
     virtual void PostNcDestroy() {}
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (previousProc_) return ::CallWindowProcA(previousProc_, m_hWnd, message, wParam, lParam);
         return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
     }
 
@@ -79,6 +89,7 @@ private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam);
     bool bound_ = false;
+    WNDPROC previousProc_ = nullptr;
 };
 
 }  // namespace winlib

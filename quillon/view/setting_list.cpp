@@ -1,0 +1,339 @@
+#include "setting_list.h"
+
+#include "app_messages.h"
+#include "prompt.h"
+#include "reg_key.h"
+
+#include <cstring>
+
+namespace {
+
+const DWORD kListStyle = WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT;  // 0x40810001
+const char* const kColumnHeaders[5] = {"Setting", "Value", "Registry key", "Type", "Comment"};
+const UINT kTicked = INDEXTOSTATEIMAGEMASK(2);
+const UINT kUnticked = INDEXTOSTATEIMAGEMASK(1);
+
+int IconOf(const Setting& setting) {
+    return dynamic_cast<const DWordSetting*>(&setting) ? 1 : 0;
+}
+
+}  // namespace
+
+std::string EscapeMenuText(const std::string& text) {
+    std::string escaped;
+    for (char c : text) {
+        escaped += c;
+        if (c == '&') escaped += '&';
+    }
+    return escaped;
+}
+
+std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
+                                                   const Setting* firstSelected) {
+    std::vector<ContextMenuEntry> menu;
+    if (!onRow) {
+        menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});
+    } else if (selectedCount == 1 && firstSelected) {
+        std::string name = EscapeMenuText(firstSelected->name);
+        if (firstSelected->present)
+            menu.push_back({"Remove \"" + name + "\" from registry", ID_LIST_REMOVE_FROM_REGISTRY});
+        else
+            menu.push_back({"Add \"" + name + "\" to registry", ID_LIST_ADD_TO_REGISTRY});
+        menu.push_back({"", 0});
+        menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});
+        menu.push_back({"Edit \"" + name + "\" ...", ID_LIST_EDIT_SETTING});
+        menu.push_back({"Delete \"" + name + "\"", ID_LIST_DELETE_SETTINGS});
+    } else {
+        menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});
+        menu.push_back({"Delete selected settings", ID_LIST_DELETE_SETTINGS});
+    }
+    const ContextMenuEntry always[] = {
+        {"", 0},
+        {"Edit category ...", ID_LIST_EDIT_CATEGORY},
+        {"Backup category", ID_LIST_BACKUP_CATEGORY},
+        {"Restore category from backup ...", ID_LIST_RESTORE_CATEGORY},
+        {"", 0},
+        {"Copy column widths to all categories", ID_LIST_COPY_COLUMN_WIDTHS},
+        {"Copy view style to all categories", ID_LIST_COPY_VIEW_STYLE},
+        {"", 0},
+        {"View style ...", ID_LIST_VIEW_STYLE},
+        {"", 0},
+        {"Refresh", ID_LIST_REFRESH},
+    };
+    menu.insert(menu.end(), std::begin(always), std::end(always));
+    return menu;
+}
+
+CSettingList::CSettingList(Category& owner) : owner_(owner), model_(owner.model()) {}
+
+CSettingList::~CSettingList() = default;
+
+bool CSettingList::CreateControl() {
+    RECT page{};
+    ::SendMessageA(mainWindow(), UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
+    HWND hwnd = ::CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, page.left, page.top,
+                                  page.right - page.left, page.bottom - page.top, mainWindow(),
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kControlId)),
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd || !SubclassWindow(hwnd)) return false;
+
+    SetExtendedStyle(static_cast<DWORD>(::SendMessageA(mainWindow(), UM_GETLISTSTYLE, 0, 0)));
+    auto images = reinterpret_cast<HIMAGELIST>(::SendMessageA(mainWindow(), UM_GETIMAGELIST, 0, 0));
+    SetImageList(images, LVSIL_SMALL);
+    for (int column = 0; column < 5; ++column)
+        InsertColumn(column, kColumnHeaders[column], model_.columnWidths[column]);
+    SetTextColor(model_.textColor);
+    SetTextBkColor(model_.textBkColor);
+    SetBkColor(model_.bkColor);
+    LVBKIMAGEA image{};
+    image.ulFlags = LVBKIF_SOURCE_URL | (model_.bkImageTiled ? LVBKIF_STYLE_TILE : 0);
+    image.pszImage = const_cast<char*>(model_.bkImage.c_str());
+    SendMessage(LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
+    return true;
+}
+
+void CSettingList::SetRow(int row, bool insert) {
+    const Setting& setting = *model_.settings[static_cast<size_t>(row)];
+    if (insert) {
+        InsertItem(row, setting.ColumnText(0), IconOf(setting));
+    } else {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = row;
+        std::string name = setting.ColumnText(0);
+        item.pszText = const_cast<char*>(name.c_str());
+        item.iImage = IconOf(setting);
+        SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    for (int column = 1; column < 5; ++column) SetItemText(row, column, setting.ColumnText(column));
+    SetCheck(row, setting.present);
+}
+
+void CSettingList::Fill() {
+    filling_ = true;
+    DeleteAllItems();
+    for (size_t i = 0; i < model_.settings.size(); ++i) SetRow(static_cast<int>(i), true);
+    filling_ = false;
+}
+
+void CSettingList::UpdateRow(int row) {
+    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
+    filling_ = true;
+    const Setting& setting = *model_.settings[static_cast<size_t>(row)];
+    for (int column = 0; column < 5; ++column) SetItemText(row, column, setting.ColumnText(column));
+    filling_ = false;
+}
+
+void CSettingList::Sort(int column) {
+    if (column == model_.sortColumn) model_.sortAscending = model_.sortAscending ? 0 : 1;
+    model_.sortColumn = column;
+    // Adjacent swaps until a pass swaps nothing: equal texts keep their order.
+    auto& settings = model_.settings;
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (size_t i = 0; i + 1 < settings.size(); ++i) {
+            int order = std::strcmp(settings[i]->ColumnText(column).c_str(),
+                                    settings[i + 1]->ColumnText(column).c_str());
+            if (model_.sortAscending ? order > 0 : order < 0) {
+                std::swap(settings[i], settings[i + 1]);
+                swapped = true;
+            }
+        }
+    }
+    filling_ = true;
+    for (size_t i = 0; i < settings.size(); ++i) SetRow(static_cast<int>(i), false);
+    filling_ = false;
+}
+
+void CSettingList::NextValue(int row) { StepValue(row, true); }
+
+void CSettingList::PreviousValue(int row) { StepValue(row, false); }
+
+// A value that is not in the registry changes only in memory.
+void CSettingList::StepValue(int row, bool forward) {
+    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
+    Setting& setting = *model_.settings[static_cast<size_t>(row)];
+    if (forward)
+        setting.SelectNext();
+    else
+        setting.SelectPrevious();
+    if (setting.present) {
+        RegKey key;
+        key.Create(model_.key.root, model_.key.subKey);
+        setting.Write(key.handle());
+    }
+    UpdateRow(row);
+}
+
+std::vector<int> CSettingList::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = GetNextItem(-1, LVNI_SELECTED); row >= 0; row = GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+void CSettingList::OnItemChanged(const NMLISTVIEW& change) {
+    if (filling_ || change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
+    if (static_cast<size_t>(change.iItem) >= model_.settings.size()) return;
+    Setting& setting = *model_.settings[static_cast<size_t>(change.iItem)];
+    UINT newState = change.uNewState & LVIS_STATEIMAGEMASK;
+    UINT oldState = change.uOldState & LVIS_STATEIMAGEMASK;
+    RegKey key;
+    if (newState == kTicked && oldState == kUnticked) {
+        key.Create(model_.key.root, model_.key.subKey);
+        setting.Write(key.handle());
+    } else if (newState == kUnticked && oldState == kTicked) {
+        key.Open(model_.key.root, model_.key.subKey);
+        setting.Delete(key.handle());
+    } else {
+        return;
+    }
+    key.Close();
+    UpdateRow(change.iItem);
+}
+
+void CSettingList::OnKeyDown(WORD keyCode) {
+    std::vector<int> rows = SelectedRows();
+    switch (keyCode) {
+    case VK_ESCAPE:
+        ::PostMessageA(mainWindow(), WM_CLOSE, 0, 0);
+        break;
+    case VK_INSERT:
+        for (int row : rows) SetCheck(row, true);
+        break;
+    case VK_DELETE:
+        for (int row : rows) SetCheck(row, false);
+        break;
+    case VK_ADD:
+        if (rows.size() == 1) NextValue(rows[0]);
+        break;
+    case VK_SUBTRACT:
+        if (rows.size() == 1) PreviousValue(rows[0]);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSettingList::ShowContextMenu() {
+    DWORD position = ::GetMessagePos();
+    POINT screen{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    POINT client = screen;
+    ::ScreenToClient(m_hWnd, &client);
+    LVHITTESTINFO hit{};
+    hit.pt = client;
+    bool onRow = SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0;
+    std::vector<int> rows = SelectedRows();
+    const Setting* first =
+        rows.empty() ? nullptr : model_.settings[static_cast<size_t>(rows[0])].get();
+    HMENU menu = ::CreatePopupMenu();
+    for (const auto& entry : BuildSettingListMenu(onRow, static_cast<int>(rows.size()), first)) {
+        if (entry.text.empty())
+            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            ::AppendMenuA(menu, MF_STRING, entry.id, entry.text.c_str());
+    }
+    UINT command = static_cast<UINT>(::TrackPopupMenu(
+        menu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd,
+        nullptr));
+    ::DestroyMenu(menu);
+    if (command) OnCommand(command);
+}
+
+void CSettingList::RemoveSettings() {
+    std::vector<int> rows = SelectedRows();
+    if (rows.empty()) return;
+    std::string question;
+    if (rows.size() == 1) {
+        question = "Do you want to remove \"" + model_.settings[static_cast<size_t>(rows[0])]->name +
+                   "\" from the list?";
+    } else {
+        question = "Do you want to remove these settings from the list?\n\n";
+        for (int row : rows) question += model_.settings[static_cast<size_t>(row)]->name + "\n";
+    }
+    if (CurrentPrompt().Ask(mainWindow(), question, "Confirm remove",
+                            MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+        return;
+    RegKey key;
+    key.Open(model_.key.root, model_.key.subKey);
+    // From the last selected row up, so earlier row numbers stay valid.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        auto& setting = model_.settings[static_cast<size_t>(*row)];
+        if (setting->present) setting->Delete(key.handle());
+        model_.settings.erase(model_.settings.begin() + *row);
+    }
+    key.Close();
+    Fill();
+}
+
+void CSettingList::OnCommand(UINT id) {
+    std::vector<int> rows = SelectedRows();
+    switch (id) {
+    case ID_LIST_DELETE_SETTINGS:
+        RemoveSettings();
+        break;
+    case ID_LIST_ADD_TO_REGISTRY:
+        if (!rows.empty()) SetCheck(rows[0], true);
+        break;
+    case ID_LIST_REMOVE_FROM_REGISTRY:
+        if (!rows.empty()) SetCheck(rows[0], false);
+        break;
+    case ID_LIST_COPY_COLUMN_WIDTHS:
+        ::SendMessageA(mainWindow(), UM_COPYCOLUMNWIDTHS, reinterpret_cast<WPARAM>(this), 0);
+        break;
+    case ID_LIST_COPY_VIEW_STYLE:
+        if (CurrentPrompt().Ask(mainWindow(),
+                                "Do you want to copy the style of the current category to all "
+                                "categories?",
+                                "Confirm copy style", MB_YESNO) == IDYES)
+            ::SendMessageA(mainWindow(), UM_COPYVIEWSTYLE, reinterpret_cast<WPARAM>(this), 0);
+        break;
+    case ID_LIST_REFRESH:
+        owner_.Refresh();
+        break;
+    case ID_LIST_EDIT_CATEGORY:
+        ::SendMessageA(mainWindow(), WM_COMMAND, 40009, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CSettingList::StoreViewStyle() {
+    for (int column = 0; column < 5; ++column) model_.columnWidths[column] = GetColumnWidth(column);
+    model_.textColor = GetTextColor();
+    model_.textBkColor = GetTextBkColor();
+    model_.bkColor = GetBkColor();
+    char path[256] = "";
+    LVBKIMAGEA image{};
+    image.ulFlags = LVBKIF_SOURCE_URL;
+    image.pszImage = path;
+    image.cchImageMax = sizeof path;
+    if (SendMessage(LVM_GETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image))) {
+        model_.bkImage.assign(path, strnlen(path, sizeof path - 1));
+        model_.bkImageTiled = (image.ulFlags & LVBKIF_STYLE_TILE) ? 1 : 0;
+    }
+}
+
+bool CSettingList::OnReflectedNotify(NMHDR* header, LRESULT& result) {
+    result = 0;
+    switch (header->code) {
+    case LVN_KEYDOWN:
+        OnKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey);
+        return true;
+    case LVN_ITEMACTIVATE:
+        NextValue(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        return true;
+    case LVN_ITEMCHANGED:
+        OnItemChanged(*reinterpret_cast<NMLISTVIEW*>(header));
+        return true;
+    case NM_RCLICK:
+        ShowContextMenu();
+        return true;
+    case LVN_COLUMNCLICK:
+        Sort(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+        return true;
+    default:
+        return false;
+    }
+}

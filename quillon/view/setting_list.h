@@ -1,0 +1,82 @@
+// CSettingList: the list control that shows one category's settings, one row
+// per setting, and lets the user tick (write), clear (delete) and cycle them,
+// sort the rows and reach the category commands through a context menu.
+#pragma once
+
+#include "category.h"
+#include "controls.h"
+
+#include <string>
+#include <vector>
+
+// Command IDs of the list's context menu.
+enum SettingListCommand : UINT {
+    ID_LIST_ADD_SETTING = 3000,
+    ID_LIST_EDIT_SETTING = 3001,
+    ID_LIST_DELETE_SETTINGS = 3002,
+    ID_LIST_ADD_TO_REGISTRY = 3003,
+    ID_LIST_REMOVE_FROM_REGISTRY = 3004,
+    ID_LIST_VIEW_STYLE = 3005,
+    ID_LIST_COPY_COLUMN_WIDTHS = 3006,
+    ID_LIST_COPY_VIEW_STYLE = 3007,
+    ID_LIST_REFRESH = 3008,
+    ID_LIST_EDIT_CATEGORY = 3009,
+    ID_LIST_BACKUP_CATEGORY = 3010,
+    ID_LIST_RESTORE_CATEGORY = 3011,
+};
+
+struct ContextMenuEntry {
+    std::string text;  // empty for a separator
+    UINT id;
+};
+
+// The context menu for a right click: on a row or not, with the number of
+// selected rows and the first selected setting.
+std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
+                                                   const Setting* firstSelected);
+
+// Doubles every '&' so a menu shows it instead of underlining the next letter.
+std::string EscapeMenuText(const std::string& text);
+
+class CSettingList : public winlib::CListCtrl, public CategoryView {
+public:
+    static const UINT kControlId = 2001;
+
+    explicit CSettingList(Category& owner);
+    ~CSettingList() override;
+
+    // Creates the hidden list on the main window's page and styles it.
+    bool CreateControl();
+
+    // CategoryView
+    void Fill() override;
+    void Show() override { ShowWindow(SW_SHOW); }
+    void Hide() override { ShowWindow(SW_HIDE); }
+    void MoveTo(const RECT& page) override { MoveWindow(page, true); }
+
+    void UpdateRow(int row);
+    void Sort(int column);
+    void NextValue(int row);
+    void PreviousValue(int row);
+    std::vector<int> SelectedRows() const;
+    // Runs a context-menu command.
+    void OnCommand(UINT id);
+    // Writes the list's live colours, widths and image back into the model.
+    void StoreViewStyle();
+
+protected:
+    bool OnReflectedNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    void StepValue(int row, bool forward);
+    void OnItemChanged(const NMLISTVIEW& change);
+    void OnKeyDown(WORD key);
+    void ShowContextMenu();
+    void RemoveSettings();
+    void SetRow(int row, bool insert);
+    HWND mainWindow() const { return owner_.mainWindow(); }
+
+    Category& owner_;
+    CategoryModel& model_;
+    bool filling_ = false;
+};

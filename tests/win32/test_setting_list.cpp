@@ -1,0 +1,249 @@
+// The setting list on a test frame: the same notifications a user's clicks
+// and keys produce, checked against the row texts and Wine's registry.
+#include "app_messages.h"
+#include "model_test_support.h"
+#include "reg_key.h"
+#include "setting_list.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Answers the application messages a category list asks its main window.
+class TestFrame : public winlib::CWnd {
+public:
+    TestFrame() {
+        images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 2, 0);
+        for (int i = 0; i < 2; ++i) ImageList_AddIcon(images_, ::LoadIconA(nullptr, IDI_APPLICATION));
+        CreateEx(0, RegisterWindowClass(0, nullptr, nullptr, nullptr), "frame",
+                 WS_OVERLAPPEDWINDOW, 0, 0, 700, 400, nullptr, nullptr);
+    }
+    ~TestFrame() override { ImageList_Destroy(images_); }
+    int closeRequests = 0;
+    int widthCopies = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case UM_GETPAGERECT: {
+            RECT* page = reinterpret_cast<RECT*>(wParam);
+            *page = GetClientRect();
+            page->top = 64;
+            page->bottom -= 20;
+            return 0;
+        }
+        case UM_GETLISTSTYLE:
+            return LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+        case UM_GETIMAGELIST:
+            return reinterpret_cast<LRESULT>(images_);
+        case UM_COPYCOLUMNWIDTHS:
+            ++widthCopies;
+            return 0;
+        case WM_CLOSE:
+            ++closeRequests;
+            return 0;
+        default:
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    }
+
+private:
+    HIMAGELIST images_;
+};
+
+class SettingListTest : public testing::Test {
+protected:
+    void SetUp() override {
+        scratch.SetDWord("Present", 5);
+        category = std::make_unique<Category>("List", frame, HKEY_CURRENT_USER, scratch.path());
+        RegKey key;
+        key.Open(HKEY_CURRENT_USER, scratch.path());
+        AddDWord("Present", "Present", "0-10:5;", key.handle(), "Low;Mid;High;");
+        AddDWord("Absent", "Absent", "1-3;", key.handle(), "");
+        AddDWord("B&W", "Mono", "0-1;", key.handle(), "");
+        auto owned = std::make_unique<CSettingList>(*category);
+        list = owned.get();
+        ASSERT_TRUE(list->CreateControl());
+        category->SetView(std::move(owned));
+    }
+    void AddDWord(const char* name, const char* valueName, const char* range, HKEY key,
+                  const char* tweakMap) {
+        auto setting = std::make_unique<DWordSetting>(name, valueName, "", key);
+        ASSERT_TRUE(setting->ParseRange(range));
+        setting->tweakMap = tweakMap;
+        // As after a Refresh: present values come from the registry, absent
+        // ones keep the first allowed value.
+        if (setting->present) setting->Read(key);
+        category->model().settings.push_back(std::move(setting));
+    }
+    void Select(std::initializer_list<int> rows) {
+        for (int row = 0; row < list->GetItemCount(); ++row) list->SetItemState(row, 0, LVIS_SELECTED);
+        for (int row : rows) list->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    void Notify(NMHDR& header, UINT code) {
+        header.hwndFrom = *list;
+        header.idFrom = CSettingList::kControlId;
+        header.code = code;
+        ::SendMessageA(frame, WM_NOTIFY, CSettingList::kControlId, reinterpret_cast<LPARAM>(&header));
+    }
+    void PressKey(WORD key) {
+        NMLVKEYDOWN down{};
+        down.wVKey = key;
+        Notify(down.hdr, LVN_KEYDOWN);
+    }
+
+    ScratchKey scratch{"SettingList"};
+    RecordingPrompt prompt;
+    TestFrame frame;
+    std::unique_ptr<Category> category;
+    CSettingList* list = nullptr;
+};
+
+TEST_F(SettingListTest, RowsShowSettingsAndFillingWritesNothing) {
+    ASSERT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(0, 0), "Present");
+    EXPECT_EQ(list->GetItemText(0, 1), "Mid");
+    EXPECT_EQ(list->GetItemText(0, 2), "Present");
+    EXPECT_EQ(list->GetItemText(0, 3), "DWord");
+    EXPECT_TRUE(list->GetCheck(0));
+    EXPECT_FALSE(list->GetCheck(1));
+    EXPECT_EQ(list->GetItemText(1, 1), "");
+    EXPECT_FALSE(scratch.HasValue("Absent")) << "showing rows must not write";
+    EXPECT_TRUE(scratch.HasValue("Present")) << "showing rows must not delete";
+    EXPECT_EQ(list->GetExtendedStyle() & (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT),
+              static_cast<DWORD>(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT));
+}
+
+TEST_F(SettingListTest, TickingWritesAndClearingDeletes) {
+    list->SetCheck(1, true);  // what a click on the check box does
+    DWORD value = 0;
+    ASSERT_TRUE(scratch.GetDWord("Absent", value));
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(list->GetItemText(1, 1), "1");
+
+    list->SetCheck(0, false);
+    EXPECT_FALSE(scratch.HasValue("Present"));
+    EXPECT_EQ(list->GetItemText(0, 1), "");
+
+    Select({0, 1});
+    PressKey(VK_INSERT);
+    EXPECT_TRUE(scratch.HasValue("Present"));
+    PressKey(VK_DELETE);
+    EXPECT_FALSE(scratch.HasValue("Present"));
+    EXPECT_FALSE(scratch.HasValue("Absent"));
+}
+
+TEST_F(SettingListTest, KeypadAndActivationCycleValues) {
+    Select({0});
+    PressKey(VK_ADD);
+    DWORD value = 0;
+    ASSERT_TRUE(scratch.GetDWord("Present", value));
+    EXPECT_EQ(value, 10u);
+    EXPECT_EQ(list->GetItemText(0, 1), "High");
+    PressKey(VK_ADD);
+    ASSERT_TRUE(scratch.GetDWord("Present", value));
+    EXPECT_EQ(value, 0u) << "wraps to the first value";
+    PressKey(VK_SUBTRACT);
+    ASSERT_TRUE(scratch.GetDWord("Present", value));
+    EXPECT_EQ(value, 10u);
+
+    Select({0, 1});
+    PressKey(VK_ADD);
+    ASSERT_TRUE(scratch.GetDWord("Present", value));
+    EXPECT_EQ(value, 10u) << "two selected rows: keypad + does nothing";
+
+    NMITEMACTIVATE activate{};
+    activate.iItem = 1;
+    Notify(activate.hdr, LVN_ITEMACTIVATE);
+    EXPECT_FALSE(scratch.HasValue("Absent")) << "a value not in the registry changes in memory only";
+    EXPECT_EQ(static_cast<DWordSetting&>(*category->model().settings[1]).value, 2u);
+
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return frame.closeRequests == 1; }, 1000));
+}
+
+TEST_F(SettingListTest, ColumnClicksSortWithoutTouchingTheRegistry) {
+    NMLISTVIEW click{};
+    click.iSubItem = 0;
+    Notify(click.hdr, LVN_COLUMNCLICK);  // same column as the initial state: descending
+    EXPECT_EQ(list->GetItemText(0, 0), "Present");
+    EXPECT_EQ(list->GetItemText(1, 0), "B&W");
+    EXPECT_EQ(list->GetItemText(2, 0), "Absent");
+    Notify(click.hdr, LVN_COLUMNCLICK);
+    EXPECT_EQ(list->GetItemText(0, 0), "Absent");
+    EXPECT_EQ(list->GetItemText(2, 0), "Present");
+    EXPECT_TRUE(list->GetCheck(2)) << "check boxes move with their rows";
+    EXPECT_FALSE(scratch.HasValue("Absent"));
+    EXPECT_TRUE(scratch.HasValue("Present"));
+
+    click.iSubItem = 2;  // another column keeps the direction (ascending)
+    Notify(click.hdr, LVN_COLUMNCLICK);
+    EXPECT_EQ(list->GetItemText(0, 2), "Absent");
+    EXPECT_EQ(list->GetItemText(1, 2), "Mono");
+    EXPECT_EQ(category->model().sortColumn, 2);
+}
+
+TEST_F(SettingListTest, RemovingAPresentSettingDeletesItsValue) {
+    Select({0});
+    prompt.answers = {IDNO};
+    list->OnCommand(ID_LIST_DELETE_SETTINGS);
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "Do you want to remove \"Present\" from the list?");
+    EXPECT_EQ(prompt.asked[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2));
+    EXPECT_EQ(list->GetItemCount(), 3);
+
+    Select({0, 2});
+    prompt.answers = {IDYES};
+    list->OnCommand(ID_LIST_DELETE_SETTINGS);
+    EXPECT_EQ(prompt.asked[1].text,
+              "Do you want to remove these settings from the list?\n\nPresent\nB&W\n");
+    ASSERT_EQ(list->GetItemCount(), 1);
+    EXPECT_EQ(list->GetItemText(0, 0), "Absent");
+    EXPECT_FALSE(scratch.HasValue("Present"));
+}
+
+TEST_F(SettingListTest, CommandsReachTheMainWindow) {
+    list->OnCommand(ID_LIST_COPY_COLUMN_WIDTHS);
+    EXPECT_EQ(frame.widthCopies, 1);
+    Select({1});
+    list->OnCommand(ID_LIST_ADD_TO_REGISTRY);
+    EXPECT_TRUE(scratch.HasValue("Absent"));
+    list->OnCommand(ID_LIST_REMOVE_FROM_REGISTRY);
+    EXPECT_FALSE(scratch.HasValue("Absent"));
+}
+
+TEST(SettingListMenu, EntriesFollowClickAndSelection) {
+    auto texts = [](const std::vector<ContextMenuEntry>& menu) {
+        std::vector<std::string> out;
+        for (const auto& entry : menu) out.push_back(entry.text);
+        return out;
+    };
+    const std::vector<std::string> categoryEntries = {
+        "", "Edit category ...", "Backup category", "Restore category from backup ...", "",
+        "Copy column widths to all categories", "Copy view style to all categories", "",
+        "View style ...", "", "Refresh"};
+
+    auto empty = texts(BuildSettingListMenu(false, 1, nullptr));
+    std::vector<std::string> expected = {"Add setting ..."};
+    expected.insert(expected.end(), categoryEntries.begin(), categoryEntries.end());
+    EXPECT_EQ(empty, expected);
+
+    DWordSetting setting("R&D", "Value", "", nullptr);
+    auto one = BuildSettingListMenu(true, 1, &setting);
+    EXPECT_EQ(one[0].text, "Add \"R&&D\" to registry");
+    EXPECT_EQ(one[0].id, 3003u);
+    EXPECT_EQ(one[3].text, "Edit \"R&&D\" ...");
+    EXPECT_EQ(one[4].text, "Delete \"R&&D\"");
+    setting.present = true;
+    EXPECT_EQ(BuildSettingListMenu(true, 1, &setting)[0].text, "Remove \"R&&D\" from registry");
+
+    auto many = texts(BuildSettingListMenu(true, 2, &setting));
+    EXPECT_EQ(many[0], "Add setting ...");
+    EXPECT_EQ(many[1], "Delete selected settings");
+    EXPECT_EQ(many.size(), 2 + categoryEntries.size());
+}
+
+}  // namespace
