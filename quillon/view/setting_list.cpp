@@ -1,5 +1,6 @@
 #include "setting_list.h"
 
+#include "add_setting_dialog.h"
 #include "app_messages.h"
 #include "prompt.h"
 #include "reg_key.h"
@@ -266,9 +267,63 @@ void CSettingList::RemoveSettings() {
     Fill();
 }
 
+bool CSettingList::RunSettingDialog(const Setting* prefill, std::unique_ptr<Setting>& result) {
+    AddSettingDialog dialog(mainWindow(), model_.key.root, model_.key.subKey);
+    if (prefill) dialog.PrefillFrom(*prefill);
+    if (dialog.DoModal() != IDOK || !dialog.result) return false;
+    result = std::move(dialog.result);
+    return true;
+}
+
+void CSettingList::AddSetting() {
+    std::unique_ptr<Setting> setting;
+    if (!RunSettingDialog(nullptr, setting)) return;
+    model_.settings.push_back(std::move(setting));
+    filling_ = true;
+    SetRow(static_cast<int>(model_.settings.size() - 1), true);
+    filling_ = false;
+}
+
+void CSettingList::AddSettingOfType(bool isString) {
+    AddSettingDialog::ChooseStringType(isString);
+    std::unique_ptr<Setting> setting;
+    if (!RunSettingDialog(nullptr, setting)) return;
+    model_.settings.push_back(std::move(setting));
+    Fill();
+}
+
+void CSettingList::EditSetting(int row) {
+    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
+    std::unique_ptr<Setting>& old = model_.settings[static_cast<size_t>(row)];
+    std::unique_ptr<Setting> replacement;
+    if (!RunSettingDialog(old.get(), replacement)) return;
+    if (old->present) {
+        RegKey key;
+        key.Open(model_.key.root, model_.key.subKey);
+        old->Delete(key.handle());
+        // The replacement read the value before it was deleted; with the same
+        // value name it must not claim a value the registry no longer has.
+        if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, old->valueName.c_str(), -1,
+                           replacement->valueName.c_str(), -1) == CSTR_EQUAL)
+            replacement->present = false;
+    }
+    old = std::move(replacement);
+    filling_ = true;
+    DeleteItem(row);
+    SetRow(row, true);
+    SetCheck(row, false);
+    filling_ = false;
+}
+
 void CSettingList::OnCommand(UINT id) {
     std::vector<int> rows = SelectedRows();
     switch (id) {
+    case ID_LIST_ADD_SETTING:
+        AddSetting();
+        break;
+    case ID_LIST_EDIT_SETTING:
+        if (!rows.empty()) EditSetting(rows[0]);
+        break;
     case ID_LIST_DELETE_SETTINGS:
         RemoveSettings();
         break;

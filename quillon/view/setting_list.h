@@ -6,6 +6,7 @@
 #include "category.h"
 #include "controls.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,12 @@ public:
     void NextValue(int row);
     void PreviousValue(int row);
     std::vector<int> SelectedRows() const;
+    // Runs the setting dialog and appends the new setting as the last row.
+    void AddSetting();
+    // The main window's variant: the dialog opens with the given type.
+    void AddSettingOfType(bool isString);
+    // Replaces the setting of 'row' with the dialog's result.
+    void EditSetting(int row);
     // Runs a context-menu command.
     void OnCommand(UINT id);
     // Writes the list's live colours, widths and image back into the model.
@@ -69,6 +76,7 @@ protected:
 
 private:
     void StepValue(int row, bool forward);
+    bool RunSettingDialog(const Setting* prefill, std::unique_ptr<Setting>& result);
     void OnItemChanged(const NMLISTVIEW& change);
     void OnKeyDown(WORD key);
     void ShowContextMenu();

@@ -1,6 +1,9 @@
 // The setting list on a test frame: the same notifications a user's clicks
 // and keys produce, checked against the row texts and Wine's registry.
+#include "add_setting_dialog.h"
 #include "app_messages.h"
+#include "dialog_driver.h"
+#include "view_resource.h"
 #include "model_test_support.h"
 #include "reg_key.h"
 #include "setting_list.h"
@@ -213,6 +216,96 @@ TEST_F(SettingListTest, CommandsReachTheMainWindow) {
     EXPECT_TRUE(scratch.HasValue("Absent"));
     list->OnCommand(ID_LIST_REMOVE_FROM_REGISTRY);
     EXPECT_FALSE(scratch.HasValue("Absent"));
+}
+
+TEST_F(SettingListTest, AddSettingDialogFillsDefaultsAndRemembersType) {
+    DialogDriver driver;
+    AddSettingDialog::ChooseStringType(true);
+    bool openedWithString = false, secondOpenedWithDWord = false;
+    std::string caption;
+    driver.Then([&](HWND dialog) {
+        caption = DialogDriver::Caption(dialog);
+        openedWithString = DialogDriver::Checked(dialog, IDC_SETTING_STRING);
+        DialogDriver::SetText(dialog, IDC_SETTING_NAME, "Fog");
+        DialogDriver::SetText(dialog, IDC_SETTING_VALUE_NAME, "FogMode");
+        DialogDriver::Click(dialog, IDC_SETTING_DWORD);
+        DialogDriver::SetText(dialog, IDC_SETTING_TWEAK_MAP, "Typed;Map");
+        DialogDriver::Click(dialog, IDOK);
+    });
+    list->OnCommand(ID_LIST_ADD_SETTING);
+    EXPECT_EQ(caption, "Add setting");
+    EXPECT_TRUE(openedWithString);
+    ASSERT_EQ(list->GetItemCount(), 4);
+    const Setting& added = *category->model().settings[3];
+    EXPECT_EQ(added.name, "Fog");
+    EXPECT_EQ(added.GetRangeText(), "0-1;");
+    EXPECT_EQ(added.tweakMap, "Off;On;") << "an empty range replaces a typed tweak map";
+    EXPECT_EQ(list->GetItemText(3, 3), "DWord");
+    EXPECT_FALSE(scratch.HasValue("FogMode")) << "adding writes nothing";
+
+    driver.Then([&](HWND dialog) {
+        secondOpenedWithDWord = DialogDriver::Checked(dialog, IDC_SETTING_DWORD);
+        DialogDriver::Click(dialog, IDCANCEL);
+    });
+    list->OnCommand(ID_LIST_ADD_SETTING);
+    EXPECT_TRUE(secondOpenedWithDWord);
+    EXPECT_EQ(list->GetItemCount(), 4);
+}
+
+TEST_F(SettingListTest, MisformedRangeKeepsDialogOpenWithTypedTexts) {
+    DialogDriver driver;
+    AddSettingDialog::ChooseStringType(false);
+    scratch.SetDWord("Depth", 3);
+    std::string rangeAfterError, nameAfterError;
+    size_t questionsAfterError = 0;
+    driver.Then([&](HWND dialog) {
+        DialogDriver::SetText(dialog, IDC_SETTING_NAME, "Depth");
+        DialogDriver::SetText(dialog, IDC_SETTING_VALUE_NAME, "Depth");
+        DialogDriver::SetText(dialog, IDC_SETTING_RANGE, "3-1;");
+        DialogDriver::Click(dialog, IDOK);
+        questionsAfterError = prompt.asked.size();
+        rangeAfterError = DialogDriver::Text(dialog, IDC_SETTING_RANGE);
+        nameAfterError = DialogDriver::Text(dialog, IDC_SETTING_NAME);
+        DialogDriver::SetText(dialog, IDC_SETTING_RANGE, "1-3");
+        DialogDriver::SetText(dialog, IDC_SETTING_TWEAK_MAP, "A;B;C");
+        DialogDriver::Click(dialog, IDOK);
+    });
+    list->OnCommand(ID_LIST_ADD_SETTING);
+    ASSERT_EQ(questionsAfterError, 1u);
+    EXPECT_EQ(prompt.asked[0].text, "The range is misformated");
+    EXPECT_EQ(prompt.asked[0].caption, "Error");
+    EXPECT_EQ(prompt.asked[0].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(rangeAfterError, "3-1;");
+    EXPECT_EQ(nameAfterError, "Depth");
+    ASSERT_EQ(list->GetItemCount(), 4);
+    EXPECT_EQ(category->model().settings[3]->tweakMap, "A;B;C;");
+    // The value exists already: the row is ticked, the registry is left alone
+    // and the first allowed value shows until the next Refresh.
+    EXPECT_TRUE(list->GetCheck(3));
+    EXPECT_EQ(list->GetItemText(3, 1), "A");
+    DWORD value = 0;
+    ASSERT_TRUE(scratch.GetDWord("Depth", value));
+    EXPECT_EQ(value, 3u);
+}
+
+TEST_F(SettingListTest, EditingAPresentSettingDeletesOldValue) {
+    DialogDriver driver;
+    std::string prefilledRange, prefilledTweakMap;
+    driver.Then([&](HWND dialog) {
+        prefilledRange = DialogDriver::Text(dialog, IDC_SETTING_RANGE);
+        prefilledTweakMap = DialogDriver::Text(dialog, IDC_SETTING_TWEAK_MAP);
+        DialogDriver::SetText(dialog, IDC_SETTING_NAME, "Present edited");
+        DialogDriver::Click(dialog, IDOK);
+    });
+    Select({0});
+    list->OnCommand(ID_LIST_EDIT_SETTING);
+    EXPECT_EQ(prefilledRange, "0-10:5;");
+    EXPECT_EQ(prefilledTweakMap, "Low;Mid;High;");
+    EXPECT_FALSE(scratch.HasValue("Present"));
+    EXPECT_EQ(list->GetItemText(0, 0), "Present edited");
+    EXPECT_FALSE(list->GetCheck(0));
+    EXPECT_FALSE(category->model().settings[0]->present);
+    EXPECT_EQ(list->GetItemCount(), 3);
 }
 
 TEST(SettingListMenu, EntriesFollowClickAndSelection) {

@@ -1,0 +1,27 @@
+// Resource and control identifiers of the category view's dialogs.
+#pragma once
+
+#define IDD_ADD_CATEGORY 102
+#define IDD_ADD_SETTING 103
+#define IDD_VIEW_STYLE 104
+#define IDD_RESTORE 126
+
+// "Add category"
+#define IDC_CATEGORY_NAME 1000
+#define IDC_CATEGORY_ROOT 1001
+#define IDC_CATEGORY_SUBKEY 1002
+#define IDC_CATEGORY_STATIC 1022
+#define IDC_CATEGORY_DYNAMIC 1023
+#define IDC_CATEGORY_DLL 1024
+#define IDC_CATEGORY_PARAMETER 1025
+#define IDC_CATEGORY_CARDS 1033
+#define IDC_CATEGORY_OSES 1035
+
+// "Add setting"
+#define IDC_SETTING_NAME 1005
+#define IDC_SETTING_VALUE_NAME 1006
+#define IDC_SETTING_COMMENT 1007
+#define IDC_SETTING_STRING 1008
+#define IDC_SETTING_DWORD 1009
+#define IDC_SETTING_RANGE 1010
+#define IDC_SETTING_TWEAK_MAP 1036
