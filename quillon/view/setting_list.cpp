@@ -4,6 +4,7 @@
 #include "app_messages.h"
 #include "prompt.h"
 #include "reg_key.h"
+#include "view_style_dialog.h"
 
 #include <cstring>
 
@@ -333,6 +334,11 @@ void CSettingList::OnCommand(UINT id) {
     case ID_LIST_REMOVE_FROM_REGISTRY:
         if (!rows.empty()) SetCheck(rows[0], false);
         break;
+    case ID_LIST_VIEW_STYLE: {
+        CategoryViewStyleDialog dialog(mainWindow(), *this);
+        dialog.DoModal();
+        break;
+    }
     case ID_LIST_COPY_COLUMN_WIDTHS:
         ::SendMessageA(mainWindow(), UM_COPYCOLUMNWIDTHS, reinterpret_cast<WPARAM>(this), 0);
         break;

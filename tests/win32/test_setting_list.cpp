@@ -308,6 +308,33 @@ TEST_F(SettingListTest, EditingAPresentSettingDeletesOldValue) {
     EXPECT_EQ(list->GetItemCount(), 3);
 }
 
+TEST_F(SettingListTest, ViewStyleAppliedBeforeCloseStaysAndIsSaved) {
+    DialogDriver driver;
+    std::string shownText, shownBackground, shownTiling;
+    driver.Then([&](HWND dialog) {
+        shownText = DialogDriver::Text(dialog, IDC_STYLE_TEXT_COLOUR);
+        shownBackground = DialogDriver::Text(dialog, IDC_STYLE_BK_COLOUR);
+        shownTiling = DialogDriver::Text(dialog, IDC_STYLE_TILING);
+        DialogDriver::SetText(dialog, IDC_STYLE_TEXT_COLOUR, "123456");
+        DialogDriver::SetText(dialog, IDC_STYLE_TEXT_BK_COLOUR, "");
+        DialogDriver::SetText(dialog, IDC_STYLE_BK_COLOUR, "00FF00");
+        DialogDriver::Click(dialog, IDC_STYLE_APPLY);
+        DialogDriver::SetText(dialog, IDC_STYLE_TEXT_COLOUR, "FFFFFF");  // not applied
+        DialogDriver::Click(dialog, IDCANCEL);
+    });
+    list->OnCommand(ID_LIST_VIEW_STYLE);
+    EXPECT_EQ(shownText, "FFFF00") << "the default yellow";
+    EXPECT_EQ(shownBackground, "NONE");
+    EXPECT_EQ(shownTiling, "Normal");
+    EXPECT_EQ(list->GetTextColor(), 0x00563412u);
+    EXPECT_EQ(list->GetTextBkColor(), CLR_NONE);
+    EXPECT_EQ(list->GetBkColor(), 0x0000FF00u);
+
+    list->StoreViewStyle();
+    EXPECT_EQ(category->model().textColor, 0x00563412u);
+    EXPECT_EQ(category->model().bkColor, 0x0000FF00u);
+}
+
 TEST(SettingListMenu, EntriesFollowClickAndSelection) {
     auto texts = [](const std::vector<ContextMenuEntry>& menu) {
         std::vector<std::string> out;
