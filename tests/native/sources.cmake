@@ -2,8 +2,10 @@
 # record_samples.cpp is also used by the fuzz seed generator.
 set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/record_samples.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_backup_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_byte_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_colour_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_platform_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_category_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_range_grammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_root_key_table.cpp

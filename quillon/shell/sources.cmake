@@ -1,0 +1,4 @@
+# Portable sources of the application shell: no Windows headers.
+set(QUILLON_SHELL_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/platform_rules.cpp
+)

@@ -1,0 +1,196 @@
+#include "backup.h"
+
+#include "backup_file.h"
+#include "category.h"
+#include "file.h"
+#include "reg_key.h"
+#include "scoped.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+using quillon::BackupFile;
+using quillon::BackupValue;
+
+// Longest registry value name plus its terminator.
+constexpr DWORD kMaxValueNameBuffer = 16384;
+// A value that keeps growing while it is being enumerated is skipped.
+constexpr int kMaxEnumRetries = 8;
+
+// Creates the first free "<base> <n>.backup". Only a taken name moves on to
+// the next number.
+winlib::ScopedFileHandle CreateBackupFile(const std::string& base, std::string& fileName) {
+    winlib::ScopedFileHandle file;
+    quillon::CreateFirstFreeBackup(
+        base,
+        [&file](const std::string& name) {
+            file.reset(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (file) return quillon::CreateResult::Created;
+            const DWORD error = ::GetLastError();
+            return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
+                       ? quillon::CreateResult::NameTaken
+                       : quillon::CreateResult::Failed;
+        },
+        fileName);
+    return file;
+}
+
+// Every value directly under the key, in enumeration order. The buffer sizes
+// come from RegQueryInfoKeyA but are raised to what was actually read, since
+// values may change between the query and the enumeration.
+void ReadValues(HKEY key, BackupFile& backup) {
+    DWORD maxName = 0, maxData = 0;
+    if (::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
+        maxName = maxData = 0;
+    std::vector<char> name(maxName + 1);
+    std::vector<BYTE> data(maxData + 1);
+    backup.hasValues = true;
+    backup.nameBufferSize = maxName + 1;
+    backup.dataBufferSize = maxData + 1;
+
+    int retries = 0;
+    for (DWORD index = 0;;) {
+        DWORD nameSize = static_cast<DWORD>(name.size());
+        DWORD dataSize = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        const LONG result = ::RegEnumValueA(key, index, name.data(), &nameSize, nullptr, &type,
+                                            data.data(), &dataSize);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_MORE_DATA && retries < kMaxEnumRetries) {
+            ++retries;
+            name.resize(std::max<std::size_t>(name.size(), kMaxValueNameBuffer));
+            data.resize(std::max<std::size_t>(data.size() * 2, std::size_t{dataSize} + 1));
+            continue;
+        }
+        if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) break;
+        retries = 0;
+        ++index;
+        if (result != ERROR_SUCCESS) continue;
+        BackupValue value;
+        value.type = type;
+        value.name.assign(name.data(), nameSize);
+        value.data.assign(data.begin(), data.begin() + dataSize);
+        backup.nameBufferSize = std::max<std::uint32_t>(backup.nameBufferSize, nameSize + 1);
+        backup.dataBufferSize = std::max<std::uint32_t>(backup.dataBufferSize, dataSize + 1);
+        backup.values.push_back(std::move(value));
+    }
+}
+
+BackupFile Snapshot(const CategoryKey& key) {
+    BackupFile backup;
+    backup.root = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(key.root));
+    backup.subKey = key.subKey;
+    winlib::ScopedRegKey handle;
+    if (::RegOpenKeyExA(key.root, key.subKey.c_str(), 0, KEY_ALL_ACCESS, handle.receive()) ==
+        ERROR_SUCCESS)
+        ReadValues(handle.get(), backup);
+    return backup;
+}
+
+bool WriteAll(HANDLE file, const std::vector<std::uint8_t>& bytes) {
+    DWORD written = 0;
+    return ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Deletes every value under the key. A value that cannot be deleted (or
+// whose name does not fit the name buffer) is stepped over.
+void DeleteAllValues(HKEY key) {
+    char name[256];
+    for (DWORD index = 0;;) {
+        DWORD size = sizeof name;
+        const LONG result =
+            ::RegEnumValueA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result == ERROR_SUCCESS && ::RegDeleteValueA(key, name) == ERROR_SUCCESS) continue;
+        if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) break;
+        ++index;
+    }
+}
+
+bool EndsWithBackup(const std::string& name) {
+    static const char kExtension[] = ".backup";
+    const std::size_t length = sizeof kExtension - 1;
+    return name.size() >= length &&
+           ::lstrcmpiA(name.c_str() + name.size() - length, kExtension) == 0;
+}
+
+}  // namespace
+
+bool BackupCategory(const Category& category, std::string* writtenFile) {
+    std::string fileName;
+    winlib::ScopedFileHandle file =
+        CreateBackupFile(quillon::BackupBaseName(category.GetName()), fileName);
+    if (!file) return false;
+
+    quillon::ByteWriter out;
+    const bool ok = quillon::WriteBackupFile(out, Snapshot(category.model().key)) &&
+                    WriteAll(file.get(), out.bytes());
+    file.reset();
+    if (!ok) {
+        ::DeleteFileA(fileName.c_str());  // no damaged backup is left behind
+        return false;
+    }
+    if (writtenFile) *writtenFile = fileName;
+    return true;
+}
+
+bool RestoreCategory(Category& category, const std::string& fileName) {
+    std::vector<std::uint8_t> bytes;
+    BackupFile backup;
+    if (!winlib::CFile::ReadAll(fileName, bytes) ||
+        !quillon::ReadBackupFile(bytes.data(), bytes.size(), backup))
+        return false;
+
+    CategoryKey& key = category.model().key;
+    if (key.dynamic) key.Resolve();
+    RegKey reg;
+    if (reg.Create(key.root, key.subKey) != ERROR_SUCCESS) return false;
+    DeleteAllValues(reg.handle());
+
+    bool ok = true;
+    std::vector<BYTE> data;
+    for (const BackupValue& value : backup.values) {
+        // One zero byte past the data: for a string without terminator the
+        // registry looks at the byte after the given length.
+        data.assign(value.data.begin(), value.data.end());
+        data.push_back(0);
+        ok = ::RegSetValueExA(reg.handle(), value.name.c_str(), 0, value.type, data.data(),
+                              static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
+             ok;
+    }
+    return ok;
+}
+
+std::vector<BackupListing> ListBackups() {
+    std::vector<BackupListing> listings;
+    WIN32_FIND_DATAA found;
+    winlib::ScopedFind find(::FindFirstFileA("*.backup", &found));
+    if (!find) return listings;
+    do {
+        const std::string name = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EndsWithBackup(name)) continue;
+        FILETIME local;
+        SYSTEMTIME time{};
+        ::FileTimeToLocalFileTime(&found.ftCreationTime, &local);
+        ::FileTimeToSystemTime(&local, &time);
+        char date[64];
+        std::snprintf(date, sizeof date, "%.4d-%.2d-%.2d    %.2d:%.2d", time.wYear, time.wMonth,
+                      time.wDay, time.wHour, time.wMinute);
+        listings.push_back({name.substr(0, name.size() - 7), date});
+    } while (::FindNextFileA(find.get(), &found));
+    std::sort(listings.begin(), listings.end(),
+              [](const BackupListing& a, const BackupListing& b) { return a.fileText < b.fileText; });
+    return listings;
+}
+
+void InstallAutomaticBackup() {
+    Category::SetAutomaticBackup([](const Category& category) { BackupCategory(category); });
+}
