@@ -3,7 +3,9 @@
 #include "add_setting_dialog.h"
 #include "app_messages.h"
 #include "prompt.h"
+#include "backup.h"
 #include "reg_key.h"
+#include "restore_dialog.h"
 #include "view_style_dialog.h"
 
 #include <cstring>
@@ -352,6 +354,20 @@ void CSettingList::OnCommand(UINT id) {
     case ID_LIST_REFRESH:
         owner_.Refresh();
         break;
+    case ID_LIST_BACKUP_CATEGORY:
+        // A backup that could not be written is not reported as a success.
+        if (BackupCategory(owner_))
+            CurrentPrompt().Ask(mainWindow(), "Category successfully backed up!", "Backup",
+                                MB_OK | MB_ICONINFORMATION);
+        else
+            CurrentPrompt().Ask(mainWindow(), "The category could not be backed up.", "Backup",
+                                MB_OK | MB_ICONERROR);
+        break;
+    case ID_LIST_RESTORE_CATEGORY: {
+        RestoreDialog dialog(mainWindow(), owner_);
+        dialog.DoModal();
+        break;
+    }
     case ID_LIST_EDIT_CATEGORY:
         ::SendMessageA(mainWindow(), WM_COMMAND, 40009, 0);
         break;

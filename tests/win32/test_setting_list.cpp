@@ -2,6 +2,7 @@
 // and keys produce, checked against the row texts and Wine's registry.
 #include "add_setting_dialog.h"
 #include "app_messages.h"
+#include "backup.h"
 #include "dialog_driver.h"
 #include "view_resource.h"
 #include "model_test_support.h"
@@ -333,6 +334,81 @@ TEST_F(SettingListTest, ViewStyleAppliedBeforeCloseStaysAndIsSaved) {
     list->StoreViewStyle();
     EXPECT_EQ(category->model().textColor, 0x00563412u);
     EXPECT_EQ(category->model().bkColor, 0x0000FF00u);
+}
+
+// Runs a test in a fresh folder, where backups are written and listed.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char temp[MAX_PATH] = "", previous[MAX_PATH] = "";
+        ::GetTempPathA(MAX_PATH, temp);
+        ::GetCurrentDirectoryA(MAX_PATH, previous);
+        previous_ = previous;
+        path_ = std::string(temp) + "quillon_list_" + std::to_string(::GetTickCount());
+        ::CreateDirectoryA(path_.c_str(), nullptr);
+        ::SetCurrentDirectoryA(path_.c_str());
+    }
+    ~ScratchFolder() {
+        ::SetCurrentDirectoryA(previous_.c_str());
+        WIN32_FIND_DATAA found;
+        HANDLE find = ::FindFirstFileA((path_ + "\\*.backup").c_str(), &found);
+        if (find != INVALID_HANDLE_VALUE) {
+            do ::DeleteFileA((path_ + "\\" + found.cFileName).c_str());
+            while (::FindNextFileA(find, &found));
+            ::FindClose(find);
+        }
+        ::RemoveDirectoryA(path_.c_str());
+    }
+
+private:
+    std::string path_, previous_;
+};
+
+TEST_F(SettingListTest, BackupCommandAndRestoreDialog) {
+    ScratchFolder folder;
+    list->OnCommand(ID_LIST_BACKUP_CATEGORY);  // holds Present = 5 and Mono
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].text, "Category successfully backed up!");
+    EXPECT_EQ(prompt.asked[0].caption, "Backup");
+    EXPECT_EQ(prompt.asked[0].flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    Category other("Another", frame, HKEY_CURRENT_USER, scratch.path() + "\\Other");
+    ASSERT_TRUE(BackupCategory(other));
+
+    scratch.SetDWord("Present", 10);
+    scratch.SetDWord("Extra", 1);
+    DialogDriver driver;
+    std::vector<std::string> rows;
+    size_t askedAfterNo = 0;
+    driver.Then([&](HWND dialog) {
+        HWND files = ::GetDlgItem(dialog, IDC_RESTORE_LIST);
+        int count = static_cast<int>(::SendMessageA(files, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row) {
+            char text[256] = "";
+            LVITEMA item{};
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            ::SendMessageA(files, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+            rows.push_back(text);
+        }
+        LVITEMA select{};
+        select.state = select.stateMask = LVIS_SELECTED;
+        ::SendMessageA(files, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));
+        prompt.answers = {IDNO, IDYES};
+        DialogDriver::Click(dialog, IDOK);
+        askedAfterNo = prompt.asked.size();
+        DialogDriver::Click(dialog, IDOK);
+    });
+    list->OnCommand(ID_LIST_RESTORE_CATEGORY);
+    EXPECT_EQ(rows, (std::vector<std::string>{"Another 0", "List 0"})) << "sorted, every category";
+    EXPECT_EQ(askedAfterNo, 2u) << "No keeps the dialog open";
+    ASSERT_EQ(prompt.asked.size(), 3u);
+    EXPECT_EQ(prompt.asked[1].text, "Are you sure you want to restore the \"List 0\" backup?");
+    EXPECT_EQ(prompt.asked[1].caption, "Confirm restore");
+    DWORD value = 0;
+    ASSERT_TRUE(scratch.GetDWord("Present", value));
+    EXPECT_EQ(value, 5u);
+    EXPECT_FALSE(scratch.HasValue("Extra")) << "values absent from the backup are deleted";
+    EXPECT_EQ(list->GetItemText(0, 1), "Mid") << "the list was refreshed";
 }
 
 TEST(SettingListMenu, EntriesFollowClickAndSelection) {
