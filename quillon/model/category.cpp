@@ -45,6 +45,8 @@ std::unique_ptr<Category> Category::Read(quillon::ByteReader& in, HWND mainWindo
 }
 
 bool Category::Save(quillon::ByteWriter& out) const {
+    // The look is saved as the list shows it now.
+    if (view_) view_->StoreViewStyle();
     out.WriteU32(quillon::kTabTypeCategory);
     return out.WriteString(name_) && model_.WriteRecord(out);
 }

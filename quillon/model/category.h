@@ -17,6 +17,8 @@ public:
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual void MoveTo(const RECT& page) = 0;
+    // Copies the live colours, column widths and image into the model.
+    virtual void StoreViewStyle() = 0;
 };
 
 class Category : public TabObject {

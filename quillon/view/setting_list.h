@@ -69,7 +69,7 @@ public:
     // Runs a context-menu command.
     void OnCommand(UINT id);
     // Writes the list's live colours, widths and image back into the model.
-    void StoreViewStyle();
+    void StoreViewStyle() override;
 
 protected:
     bool OnReflectedNotify(NMHDR* header, LRESULT& result) override;

@@ -331,7 +331,9 @@ TEST_F(SettingListTest, ViewStyleAppliedBeforeCloseStaysAndIsSaved) {
     EXPECT_EQ(list->GetTextBkColor(), CLR_NONE);
     EXPECT_EQ(list->GetBkColor(), 0x0000FF00u);
 
-    list->StoreViewStyle();
+    // Saving takes the look from the live list.
+    quillon::ByteWriter out;
+    ASSERT_TRUE(category->Save(out));
     EXPECT_EQ(category->model().textColor, 0x00563412u);
     EXPECT_EQ(category->model().bkColor, 0x0000FF00u);
 }
