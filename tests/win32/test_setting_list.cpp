@@ -6,6 +6,7 @@
 #include "dialog_driver.h"
 #include "view_resource.h"
 #include "model_test_support.h"
+#include "page_frame.h"
 #include "reg_key.h"
 #include "setting_list.h"
 #include "test_support.h"
@@ -15,48 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Answers the application messages a category list asks its main window.
-class TestFrame : public winlib::CWnd {
-public:
-    TestFrame() {
-        images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 2, 0);
-        for (int i = 0; i < 2; ++i) ImageList_AddIcon(images_, ::LoadIconA(nullptr, IDI_APPLICATION));
-        CreateEx(0, RegisterWindowClass(0, nullptr, nullptr, nullptr), "frame",
-                 WS_OVERLAPPEDWINDOW, 0, 0, 700, 400, nullptr, nullptr);
-    }
-    ~TestFrame() override { ImageList_Destroy(images_); }
-    int closeRequests = 0;
-    int widthCopies = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-        case UM_GETPAGERECT: {
-            RECT* page = reinterpret_cast<RECT*>(wParam);
-            *page = GetClientRect();
-            page->top = 64;
-            page->bottom -= 20;
-            return 0;
-        }
-        case UM_GETLISTSTYLE:
-            return LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-        case UM_GETIMAGELIST:
-            return reinterpret_cast<LRESULT>(images_);
-        case UM_COPYCOLUMNWIDTHS:
-            ++widthCopies;
-            return 0;
-        case WM_CLOSE:
-            ++closeRequests;
-            return 0;
-        default:
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    }
-
-private:
-    HIMAGELIST images_;
-};
 
 class SettingListTest : public testing::Test {
 protected:
@@ -101,7 +60,7 @@ protected:
 
     ScratchKey scratch{"SettingList"};
     RecordingPrompt prompt;
-    TestFrame frame;
+    PageFrame frame;
     std::unique_ptr<Category> category;
     CSettingList* list = nullptr;
 };
