@@ -6,6 +6,20 @@
 #define IDB_TOOLBAR 123
 #define IDI_QUILLON 124
 #define IDD_ABOUT 125
+#define IDC_ABOUT_TEXT 1000
+
+// Row icons used when the registry editor's cannot be extracted
+#define IDI_VALUE_STRING 140
+#define IDI_VALUE_BINARY 141
+#define IDI_KEY_CLOSED 142
+#define IDI_KEY_OPEN 143
+
+// Main window controls and the tray icon
+#define IDC_TAB_BAR 2002
+#define IDC_STATUS_BAR 2003
+#define IDC_ANIMATION_STRIP 2004
+#define IDC_TOOLBAR 2005
+#define ID_TRAY_ICON 2479
 
 // File menu
 #define ID_FILE_EXIT 40001

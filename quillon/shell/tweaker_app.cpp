@@ -1,5 +1,6 @@
 #include "tweaker_app.h"
 
+#include "app_messages.h"
 #include "backup.h"
 #include "tweaker_window.h"
 
@@ -24,10 +25,24 @@ void EnterProgramFolder() {
     ::SetCurrentDirectoryA(folder.c_str());
 }
 
+// A running instance, also one hidden in the tray, is woken as if its tray
+// icon had been clicked and brought to the front. False when none runs.
+bool WakeRunningInstance() {
+    HWND running = ::FindWindowA(nullptr, kMainWindowTitle);
+    if (!running) return false;
+    DWORD_PTR ignored = 0;
+    // A hung first instance must not hang this start as well.
+    ::SendMessageTimeoutA(running, UM_TRAYNOTIFY, 0, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, 10000,
+                          &ignored);
+    ::SetForegroundWindow(running);
+    return true;
+}
+
 }  // namespace
 
 bool CTweakerApp::InitInstance() {
     EnterProgramFolder();
+    if (WakeRunningInstance()) return false;
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
@@ -38,7 +53,5 @@ bool CTweakerApp::InitInstance() {
     window_ = std::make_unique<CTweakerWindow>(m_hInstance, m_lpCmdLine);
     if (!window_->CreateFrame()) return false;
     m_pMainWnd = window_.get();
-    window_->ShowWindow(SW_SHOW);
-    ::UpdateWindow(*window_);
     return true;
 }

@@ -1,9 +1,25 @@
-// CTweakerWindow: the program's frame window.
+// CTweakerWindow: the program's frame window. It owns the shown and hidden
+// tab objects and the current tab, shows the shown ones as a tab bar above
+// the current page, carries the menu bar, toolbar, status bar and animation
+// strip, hides itself in the notification area when minimised, and answers
+// the application messages through which pages and plug-ins reach it.
 #pragma once
 
+#include "controls.h"
 #include "frame_wnd.h"
+#include "gdi.h"
+#include "platform_rules.h"
+#include "registry_icons.h"
+#include "tab_object.h"
 
+#include <shellapi.h>
+
+#include <memory>
 #include <string>
+#include <vector>
+
+class Category;
+class CSettingList;
 
 // The caption; a second start finds the running instance by it.
 extern const char kMainWindowTitle[];
@@ -12,20 +28,129 @@ class CMainWnd : public winlib::CFrameWnd {};
 
 class CTweakerWindow : public CMainWnd {
 public:
-    CTweakerWindow(HINSTANCE instance, const std::string& commandLine);
+    using TabList = std::vector<std::unique_ptr<TabObject>>;
 
-    // Creates the (hidden) frame; false when the window could not be made.
+    CTweakerWindow(HINSTANCE instance, const std::string& commandLine);
+    ~CTweakerWindow() override;
+
+    // Creates the frame; WM_CREATE builds its contents and shows it.
     bool CreateFrame();
+
+    // Hides the old current page, makes 'tab' current, highlights it on the
+    // bar, re-applies the size limits and shows it.
+    void SelectTab(TabObject* tab);
+    // Enables the toolbar buttons and menu items that need a category.
+    void UpdateCommandState();
+    // Places the bars, the animation strip and the status bar.
+    void RelayoutFrame();
+    // Appends a tab to the shown tabs with an item at the end of the bar.
+    void AddShownTab(std::unique_ptr<TabObject> tab);
+    // The tab-bar index under a screen point, remembered for the tab menu.
+    int HitTestTab(POINT screenPoint);
+
+    const TabList& shownTabs() const { return shownTabs_; }
+    const TabList& hiddenTabs() const { return hiddenTabs_; }
+    TabObject* currentTab() const { return currentTab_; }
+    Category* currentCategory() const;
+    const PlatformInfo& platform() const { return platform_; }
+    DWORD listStyle() const { return listStyle_; }
+    DWORD showStyle() const { return showStyle_; }
+    bool inTray() const { return trayIconShown_; }
+    const winlib::CTabCtrl& tabBar() const { return tabBar_; }
+    const winlib::CStatusBar& statusBar() const { return statusBar_; }
+    const winlib::CToolBarCtrl& toolBar() const { return toolBar_; }
+    const winlib::CStatic& animationStrip() const { return animationStrip_; }
+    const RegistryIcons& icons() const { return icons_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Creation, in the order WM_CREATE runs it.
     LRESULT OnCreate();
-    void OnCommand(WORD id);
+    void CreateBars();
+    void CreateTabBar();
+    void CreateToolBar();
+    void ShowAtStart();
+    // Start-up steps whose subjects arrive later: the tab layout file, the
+    // search for new plug-ins and databases, the Profiles menu.
+    void LoadLayout();
+    void DiscoverNewFiles();
+    void FillProfilesMenu();
+    void SaveLayout();
+    // The animation host: the running animation's file, stopping and starting.
+    std::string StopAnimation();
+    void StartAnimation(const std::string& file);
+    bool AnimationRunning() const { return animationRunning_; }
+
     void OnClose();
+    void OnCommand(WORD id);
+    bool OnNotify(NMHDR* header);
+    void OnSizing(UINT edge, RECT* rect);
+    void OnSize(UINT kind);
+    LRESULT OnTrayNotify(LPARAM mouseMessage);
+    void OnPaint();
+    void OnInitMenuPopup(HMENU menu);
+    LRESULT OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+
+    // Tab bar and tab commands.
+    void OnTabSelected();
+    void ShowTabMenu();
+    void MoveClickedTab(int step);
+    void ExchangeClickedTab();
+    void HideClickedTab();
+    // Takes the tab at 'index' off the bar; the next one becomes current when
+    // it was the current tab. Returns the tab.
+    std::unique_ptr<TabObject> TakeShownTab(int index);
+    void SwapShownTabs(int first, int second);
+    int IndexOfShown(const TabObject* tab) const;
+    void HighlightCurrentTab();
+
+    // Category commands.
+    void AddCategory();
+    void EditCategory();
+    void RemoveCategory();
+    void AddSettingToCurrent(bool isString);
+    void BackupCurrent();
+    void RestoreCurrent();
+    void ShowAbout();
+
+    // Notification area.
+    void MinimizeToTray();
+    void RemoveTrayIcon();
+
+    // Application messages.
+    // The list of one of this window's categories at that address, or null.
+    const CSettingList* OwnList(WPARAM listPointer) const;
+    void CopyViewStyle(WPARAM sourceList);
+    void CopyColumnWidths(WPARAM sourceList);
+    void SetListStyle(DWORD bits, bool set);
+    RECT PageRect() const;
+    void DestroyTabs();
 
     HINSTANCE instance_;
     std::string commandLine_;
+    winlib::CTabCtrl tabBar_;
+    winlib::CStatusBar statusBar_;
+    winlib::CStatic animationStrip_;
+    winlib::CFont font_;
+    winlib::CImageList imageList_;
+    RegistryIcons icons_;
+    winlib::CToolBarCtrl toolBar_;
+    bool animationRunning_ = false;
+    std::vector<std::string> animationNames_;
+    TabList shownTabs_;
+    TabList hiddenTabs_;
+    PlatformInfo platform_;
+    DWORD listStyle_ = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
+    NOTIFYICONDATAA tray_{};
+    bool trayIconShown_ = false;
+    DWORD showStyle_ = 0;
+    std::string startCommand_;
+    int profileCount_ = 0;
+    int clickedTab_ = -1;
+    TabObject* currentTab_ = nullptr;
+    std::string pendingAnimation_;
     RECT placement_;
+    bool oleInitialized_ = false;
 };

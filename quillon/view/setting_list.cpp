@@ -23,15 +23,6 @@ int IconOf(const Setting& setting) {
 
 }  // namespace
 
-std::string EscapeMenuText(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        escaped += c;
-        if (c == '&') escaped += '&';
-    }
-    return escaped;
-}
-
 std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
                                                    const Setting* firstSelected) {
     std::vector<ContextMenuEntry> menu;
@@ -70,7 +61,11 @@ std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount
 
 CSettingList::CSettingList(Category& owner) : owner_(owner), model_(owner.model()) {}
 
-CSettingList::~CSettingList() = default;
+CSettingList::~CSettingList() {
+    // The icons belong to the main window and are shared by every list; a
+    // list view destroys the image lists it still holds.
+    if (m_hWnd) SetImageList(nullptr, LVSIL_SMALL);
+}
 
 bool CSettingList::CreateControl() {
     RECT page{};
@@ -355,13 +350,7 @@ void CSettingList::OnCommand(UINT id) {
         owner_.Refresh();
         break;
     case ID_LIST_BACKUP_CATEGORY:
-        // A backup that could not be written is not reported as a success.
-        if (BackupCategory(owner_))
-            CurrentPrompt().Ask(mainWindow(), "Category successfully backed up!", "Backup",
-                                MB_OK | MB_ICONINFORMATION);
-        else
-            CurrentPrompt().Ask(mainWindow(), "The category could not be backed up.", "Backup",
-                                MB_OK | MB_ICONERROR);
+        BackupCategoryWithReport(mainWindow(), owner_);
         break;
     case ID_LIST_RESTORE_CATEGORY: {
         RestoreDialog dialog(mainWindow(), owner_);
@@ -374,6 +363,34 @@ void CSettingList::OnCommand(UINT id) {
     default:
         break;
     }
+}
+
+void CSettingList::CopyViewStyleFrom(const CSettingList& source) {
+    SetTextColor(source.GetTextColor());
+    SetTextBkColor(source.GetTextBkColor());
+    SetBkColor(source.GetBkColor());
+    char path[256] = "";
+    LVBKIMAGEA image{};
+    image.ulFlags = LVBKIF_SOURCE_URL;
+    image.pszImage = path;
+    image.cchImageMax = sizeof path;
+    if (!source.SendMessage(LVM_GETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image))) {
+        // The source list cannot tell its image; take the one it was given.
+        const CategoryModel& style = source.model_;
+        lstrcpynA(path, style.bkImage.c_str(), sizeof path);
+        image.ulFlags = style.bkImageTiled ? LVBKIF_STYLE_TILE : 0;
+    }
+    image.ulFlags = LVBKIF_SOURCE_URL | (image.ulFlags & LVBKIF_STYLE_TILE);
+    image.pszImage = path;
+    SendMessage(LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
+    model_.bkImage = path;
+    model_.bkImageTiled = (image.ulFlags & LVBKIF_STYLE_TILE) ? 1 : 0;
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CSettingList::CopyColumnWidthsFrom(const CSettingList& source) {
+    for (int column = 0; column < 5; ++column)
+        SetColumnWidth(column, source.GetColumnWidth(column));
 }
 
 void CSettingList::StoreViewStyle() {
@@ -413,4 +430,27 @@ bool CSettingList::OnReflectedNotify(NMHDR* header, LRESULT& result) {
     default:
         return false;
     }
+}
+
+void BackupCategoryWithReport(HWND owner, const Category& category) {
+    // A backup that could not be written is not reported as a success.
+    if (BackupCategory(category))
+        CurrentPrompt().Ask(owner, "Category successfully backed up!", "Backup",
+                            MB_OK | MB_ICONINFORMATION);
+    else
+        CurrentPrompt().Ask(owner, "The category could not be backed up.", "Backup",
+                            MB_OK | MB_ICONERROR);
+}
+
+CSettingList* AttachSettingList(Category& category) {
+    auto list = std::make_unique<CSettingList>(category);
+    if (!list->CreateControl()) return nullptr;
+    CSettingList* shown = list.get();
+    category.SetView(std::move(list));
+    return shown;
+}
+
+CSettingList* SettingListOf(TabObject* tab) {
+    auto* category = dynamic_cast<Category*>(tab);
+    return category ? dynamic_cast<CSettingList*>(category->view()) : nullptr;
 }

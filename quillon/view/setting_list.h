@@ -5,6 +5,7 @@
 
 #include "category.h"
 #include "controls.h"
+#include "menu_text.h"
 
 #include <memory>
 #include <string>
@@ -36,8 +37,6 @@ struct ContextMenuEntry {
 std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
                                                    const Setting* firstSelected);
 
-// Doubles every '&' so a menu shows it instead of underlining the next letter.
-std::string EscapeMenuText(const std::string& text);
 
 class CSettingList : public winlib::CListCtrl, public CategoryView {
 public:
@@ -70,6 +69,9 @@ public:
     void OnCommand(UINT id);
     // Writes the list's live colours, widths and image back into the model.
     void StoreViewStyle() override;
+    // Takes another list's colours and background image.
+    void CopyViewStyleFrom(const CSettingList& source);
+    void CopyColumnWidthsFrom(const CSettingList& source);
 
 protected:
     bool OnReflectedNotify(NMHDR* header, LRESULT& result) override;
@@ -88,3 +90,13 @@ private:
     CategoryModel& model_;
     bool filling_ = false;
 };
+
+// Backs the category's key up and tells the user whether that worked.
+void BackupCategoryWithReport(HWND owner, const Category& category);
+
+// Creates the list of a category on its main window's page (hidden) and
+// attaches it as the category's view; null when the control could not be made.
+CSettingList* AttachSettingList(Category& category);
+
+// The list of a tab that is a category with a list, else null.
+CSettingList* SettingListOf(TabObject* tab);

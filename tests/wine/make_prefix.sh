@@ -12,3 +12,7 @@ fi
 mkdir -p "$(dirname "$prefix")"
 wineboot -i >/dev/null 2>&1
 wineserver -w
+# No window manager runs under Xvfb; managed windows would make Wine wait for
+# one on every hide and destroy.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wineserver -w

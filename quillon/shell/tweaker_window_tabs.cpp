@@ -1,0 +1,241 @@
+// The main window's tab bar, its context menu and the menu commands.
+#include "tweaker_window.h"
+
+#include "add_category_dialog.h"
+#include "category.h"
+#include "dialog.h"
+#include "frame_rules.h"
+#include "prompt.h"
+#include "resource.h"
+#include "restore_dialog.h"
+#include "setting_list.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+int CTweakerWindow::IndexOfShown(const TabObject* tab) const {
+    for (size_t i = 0; i < shownTabs_.size(); ++i)
+        if (shownTabs_[i].get() == tab) return static_cast<int>(i);
+    return -1;
+}
+
+void CTweakerWindow::HighlightCurrentTab() {
+    int index = IndexOfShown(currentTab_);
+    if (index >= 0) tabBar_.SetCurSel(index);
+}
+
+void CTweakerWindow::SelectTab(TabObject* tab) {
+    if (currentTab_) currentTab_->Hide();
+    currentTab_ = tab;
+    HighlightCurrentTab();
+    // The new page may need another window size.
+    RECT rect = GetWindowRect();
+    RECT limited = rect;
+    ::SendMessageA(m_hWnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&limited));
+    if (!::EqualRect(&rect, &limited)) MoveWindow(limited);
+    if (currentTab_) currentTab_->Show();
+}
+
+void CTweakerWindow::AddShownTab(std::unique_ptr<TabObject> tab) {
+    tabBar_.InsertItem(static_cast<int>(shownTabs_.size()), tab->GetName());
+    shownTabs_.push_back(std::move(tab));
+}
+
+int CTweakerWindow::HitTestTab(POINT screenPoint) {
+    POINT point = screenPoint;
+    ::ScreenToClient(tabBar_, &point);
+    clickedTab_ = tabBar_.HitTest(point);
+    return clickedTab_;
+}
+
+bool CTweakerWindow::OnNotify(NMHDR* header) {
+    if (!header || header->hwndFrom != tabBar_.m_hWnd) return false;
+    if (header->code == TCN_SELCHANGE) {
+        OnTabSelected();
+        return true;
+    }
+    if (header->code == static_cast<UINT>(NM_RCLICK)) {
+        ShowTabMenu();
+        return true;
+    }
+    return false;
+}
+
+void CTweakerWindow::OnTabSelected() {
+    statusBar_.SetText(0, "");
+    int index = tabBar_.GetCurSel();
+    if (index >= 0 && index < static_cast<int>(shownTabs_.size()))
+        SelectTab(shownTabs_[static_cast<size_t>(index)].get());
+    UpdateCommandState();
+}
+
+void CTweakerWindow::ShowTabMenu() {
+    DWORD position = ::GetMessagePos();
+    POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    int clicked = HitTestTab(point);
+    if (clicked < 0 || clicked >= static_cast<int>(shownTabs_.size())) return;
+    HMENU menu = ::CreatePopupMenu();
+    for (const TabMenuEntry& entry :
+         BuildTabMenu(clicked, static_cast<int>(shownTabs_.size()), IndexOfShown(currentTab_),
+                      shownTabs_[static_cast<size_t>(clicked)]->GetName())) {
+        if (entry.text.empty())
+            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            ::AppendMenuA(menu, MF_STRING | (entry.grayed ? MF_GRAYED : 0), entry.id,
+                          entry.text.c_str());
+    }
+    ::TrackPopupMenu(menu, TPM_LEFTALIGN, point.x, point.y, 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+}
+
+void CTweakerWindow::SwapShownTabs(int first, int second) {
+    std::swap(shownTabs_[static_cast<size_t>(first)], shownTabs_[static_cast<size_t>(second)]);
+    tabBar_.SetItemText(first, shownTabs_[static_cast<size_t>(first)]->GetName());
+    tabBar_.SetItemText(second, shownTabs_[static_cast<size_t>(second)]->GetName());
+    // The highlight follows the current tab; the current tab stays the same.
+    HighlightCurrentTab();
+}
+
+void CTweakerWindow::MoveClickedTab(int step) {
+    int neighbour = clickedTab_ + step;
+    const int count = static_cast<int>(shownTabs_.size());
+    if (clickedTab_ < 0 || clickedTab_ >= count || neighbour < 0 || neighbour >= count) return;
+    SwapShownTabs(clickedTab_, neighbour);
+}
+
+void CTweakerWindow::ExchangeClickedTab() {
+    int current = IndexOfShown(currentTab_);
+    if (clickedTab_ < 0 || clickedTab_ >= static_cast<int>(shownTabs_.size()) || current < 0 ||
+        current == clickedTab_)
+        return;
+    SwapShownTabs(clickedTab_, current);
+}
+
+std::unique_ptr<TabObject> CTweakerWindow::TakeShownTab(int index) {
+    std::unique_ptr<TabObject> tab = std::move(shownTabs_[static_cast<size_t>(index)]);
+    shownTabs_.erase(shownTabs_.begin() + index);
+    tabBar_.DeleteItem(index);
+    if (tab.get() != currentTab_) {
+        HighlightCurrentTab();
+        return tab;
+    }
+    tab->Hide();
+    int next = CurrentIndexAfterRemoval(index, static_cast<int>(shownTabs_.size()));
+    currentTab_ = next >= 0 ? shownTabs_[static_cast<size_t>(next)].get() : nullptr;
+    if (currentTab_) {
+        tabBar_.SetCurSel(next);
+        currentTab_->Show();
+    }
+    return tab;
+}
+
+void CTweakerWindow::HideClickedTab() {
+    if (clickedTab_ < 0 || clickedTab_ >= static_cast<int>(shownTabs_.size())) return;
+    hiddenTabs_.push_back(TakeShownTab(clickedTab_));
+    UpdateCommandState();
+}
+
+void CTweakerWindow::AddCategory() {
+    AddCategoryDialog dialog(m_hWnd);
+    if (dialog.DoModal() != IDOK) return;
+    std::unique_ptr<Category> category =
+        dialog.dynamic
+            ? std::make_unique<Category>(dialog.name, dialog.dllFile, dialog.parameter, m_hWnd)
+            : std::make_unique<Category>(dialog.name, m_hWnd, dialog.root, dialog.subKey);
+    category->model().cardMask = dialog.cardMask;
+    category->model().osMask = dialog.osMask;
+    AttachSettingList(*category);
+    Category* added = category.get();
+    AddShownTab(std::move(category));
+    SelectTab(added);
+    UpdateCommandState();
+}
+
+void CTweakerWindow::EditCategory() {
+    Category* category = currentCategory();
+    if (!category) return;
+    AddCategoryDialog dialog(m_hWnd, *category);
+    if (dialog.DoModal() != IDOK) return;
+    int index = IndexOfShown(category);
+    if (index >= 0) tabBar_.SetItemText(index, category->GetName());
+}
+
+void CTweakerWindow::RemoveCategory() {
+    Category* category = currentCategory();
+    int index = IndexOfShown(category);
+    if (!category || index < 0) return;
+    std::string question = "Are you sure you want to remove the \"" + category->GetName() +
+                           "\" tab and all it's settings?";
+    if (CurrentPrompt().Ask(m_hWnd, question, "Confirm remove", MB_YESNO | MB_DEFBUTTON2) !=
+        IDYES)
+        return;
+    TakeShownTab(index);  // deleted here
+    UpdateCommandState();
+}
+
+void CTweakerWindow::AddSettingToCurrent(bool isString) {
+    if (CSettingList* list = SettingListOf(currentTab_)) list->AddSettingOfType(isString);
+}
+
+void CTweakerWindow::BackupCurrent() {
+    if (Category* category = currentCategory()) BackupCategoryWithReport(m_hWnd, *category);
+}
+
+void CTweakerWindow::RestoreCurrent() {
+    Category* category = currentCategory();
+    if (!category) return;
+    RestoreDialog dialog(m_hWnd, *category);
+    dialog.DoModal();
+}
+
+void CTweakerWindow::ShowAbout() {
+    winlib::CDialog about(IDD_ABOUT, m_hWnd);
+    about.DoModal();
+}
+
+void CTweakerWindow::OnCommand(WORD id) {
+    switch (id) {
+    case ID_FILE_EXIT:
+        PostMessage(WM_CLOSE);
+        break;
+    case ID_EDIT_ADD_CATEGORY:
+        AddCategory();
+        break;
+    case ID_EDIT_EDIT_CATEGORY:
+        EditCategory();
+        break;
+    case ID_EDIT_REMOVE_CATEGORY:
+        RemoveCategory();
+        break;
+    case ID_EDIT_BACKUP_CATEGORY:
+        BackupCurrent();
+        break;
+    case ID_EDIT_RESTORE_CATEGORY:
+        RestoreCurrent();
+        break;
+    case ID_ADD_STRING_SETTING:
+        AddSettingToCurrent(true);
+        break;
+    case ID_ADD_DWORD_SETTING:
+        AddSettingToCurrent(false);
+        break;
+    case ID_HELP_ABOUT:
+        ShowAbout();
+        break;
+    case ID_TAB_MOVE_LEFT:
+        MoveClickedTab(-1);
+        break;
+    case ID_TAB_MOVE_RIGHT:
+        MoveClickedTab(+1);
+        break;
+    case ID_TAB_EXCHANGE:
+        ExchangeClickedTab();
+        break;
+    case ID_TAB_HIDE:
+        HideClickedTab();
+        break;
+    default:
+        break;
+    }
+}

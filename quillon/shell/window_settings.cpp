@@ -1,0 +1,48 @@
+#include "window_settings.h"
+
+#include "reg_key.h"
+
+namespace {
+
+const char kProgramKey[] = "SOFTWARE\\Quillon";
+
+void ReadDWord(HKEY key, const char* name, LONG& value) {
+    DWORD data = 0, type = 0, size = sizeof data;
+    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
+            ERROR_SUCCESS &&
+        type == REG_DWORD && size == sizeof data)
+        value = static_cast<LONG>(data);
+}
+
+void WriteDWord(HKEY key, const char* name, DWORD value) {
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+}  // namespace
+
+WindowSettings LoadWindowSettings() {
+    WindowSettings settings;
+    RegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, kProgramKey) != ERROR_SUCCESS) return settings;
+    RECT stored = settings.rect;
+    ReadDWord(key.handle(), "MainWindowLeft", stored.left);
+    ReadDWord(key.handle(), "MainWindowRight", stored.right);
+    ReadDWord(key.handle(), "MainWindowTop", stored.top);
+    ReadDWord(key.handle(), "MainWindowBottom", stored.bottom);
+    // A rectangle without area would give a window nobody can see or grab.
+    if (stored.right > stored.left && stored.bottom > stored.top) settings.rect = stored;
+    LONG showStyle = 0;
+    ReadDWord(key.handle(), "ShowStyle", showStyle);
+    settings.showStyle = static_cast<DWORD>(showStyle);
+    return settings;
+}
+
+void StoreWindowSettings(const WindowSettings& settings) {
+    RegKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, kProgramKey) != ERROR_SUCCESS) return;
+    WriteDWord(key.handle(), "ShowStyle", settings.showStyle);
+    WriteDWord(key.handle(), "MainWindowLeft", static_cast<DWORD>(settings.rect.left));
+    WriteDWord(key.handle(), "MainWindowRight", static_cast<DWORD>(settings.rect.right));
+    WriteDWord(key.handle(), "MainWindowTop", static_cast<DWORD>(settings.rect.top));
+    WriteDWord(key.handle(), "MainWindowBottom", static_cast<DWORD>(settings.rect.bottom));
+}

@@ -1,0 +1,60 @@
+// A main window created in the test process, with the program's registry key
+// prepared so start-up asks nothing, and helpers to put tabs on it.
+#pragma once
+
+#include "category.h"
+#include "model_test_support.h"
+#include "tweaker_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// HKEY_LOCAL_MACHINE "SOFTWARE\Quillon": cleared of the window values, with a
+// remembered card so no card question appears.
+namespace programkey {
+void Prepare();
+void SetDWord(const char* name, DWORD value);
+bool GetDWord(const char* name, DWORD& value);
+void Delete(const char* name);
+}  // namespace programkey
+
+// A page that is not a category (as a plug-in page is), counting what the
+// window asks of it.
+class TestPage : public TabObject {
+public:
+    explicit TestPage(std::string name) : name_(std::move(name)) {}
+    std::string GetName() const override { return name_; }
+    bool Save(quillon::ByteWriter&) const override { return true; }
+    void Show() override { ++shows; }
+    void Hide() override { ++hides; }
+    void Resize() override { ++resizes; }
+    void GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) override {
+        if (minWidth) *minWidth = this->minWidth;
+        if (minHeight) *minHeight = this->minHeight;
+        (void)maxWidth, (void)maxHeight;
+    }
+    int shows = 0, hides = 0, resizes = 0;
+    int minWidth = 0, minHeight = 0;
+
+private:
+    std::string name_;
+};
+
+class MainWindowFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Makes (or remakes) the window with a command line.
+    void MakeWindow(const std::string& commandLine = "");
+    // A static-key category on a scratch key, with its list, appended as a tab.
+    Category* AddCategoryTab(const std::string& name);
+    TestPage* AddPageTab(const std::string& name);
+    // Tab-bar caption of item 'index'.
+    std::string TabText(int index) const;
+    int Highlighted() const;
+    std::unique_ptr<CTweakerWindow> window_;
+    HWND hwnd_ = nullptr;
+    ScratchKey scratch_{"MainWindow"};
+};
