@@ -3,13 +3,13 @@
 #pragma once
 
 #include "platform_rules.h"
+#include "program_key.h"
 
 #include <windows.h>
 
 #include <functional>
 
-// Where the card chosen by the user is remembered, under HKEY_LOCAL_MACHINE.
-constexpr const char kQuillonKey[] = "SOFTWARE\\Quillon";
+// Where the card chosen by the user is remembered, under the program key.
 constexpr const char kRememberedCardValue[] = "GraphicCard";
 
 // Everything below; may show SelectCardDialog over 'owner' when the card is

@@ -213,6 +213,25 @@ void CTweakerWindow::OnPaint() {
     ::EndPaint(m_hWnd, &paint);
 }
 
+// Children that show their parent's background through (the themed toolbar
+// and tab bar, a list without a background colour) have this window erase
+// into their own device context. The bars get the colour of buttons; the page
+// area and every page keep the class's black.
+void CTweakerWindow::OnEraseBackground(HDC dc) {
+    HWND target = ::WindowFromDC(dc);
+    RECT area{};
+    ::GetClipBox(dc, &area);
+    bool bar = target == toolBar_.m_hWnd || target == tabBar_.m_hWnd;
+    ::FillRect(dc, &area,
+               bar ? ::GetSysColorBrush(COLOR_BTNFACE)
+                   : static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    if (target == m_hWnd) {
+        RECT client = GetClientRect();
+        RECT bars{0, 0, client.right, std::min<LONG>(client.bottom, kBarHeight * 2)};
+        ::FillRect(dc, &bars, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+}
+
 void CTweakerWindow::UpdateCommandState() {
     const bool category = currentCategory() != nullptr;
     const bool anyTab = currentTab_ != nullptr;
@@ -285,6 +304,9 @@ LRESULT CTweakerWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_ERASEBKGND:
+        OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
     case WM_CLOSE:
         OnClose();
         return 0;

@@ -90,6 +90,7 @@ private:
     void OnSize(UINT kind);
     LRESULT OnTrayNotify(LPARAM mouseMessage);
     void OnPaint();
+    void OnEraseBackground(HDC dc);
     void OnInitMenuPopup(HMENU menu);
     LRESULT OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 

@@ -1,10 +1,9 @@
 #include "window_settings.h"
 
+#include "program_key.h"
 #include "reg_key.h"
 
 namespace {
-
-const char kProgramKey[] = "SOFTWARE\\Quillon";
 
 void ReadDWord(HKEY key, const char* name, LONG& value) {
     DWORD data = 0, type = 0, size = sizeof data;
@@ -23,7 +22,7 @@ void WriteDWord(HKEY key, const char* name, DWORD value) {
 WindowSettings LoadWindowSettings() {
     WindowSettings settings;
     RegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, kProgramKey) != ERROR_SUCCESS) return settings;
+    if (key.Open(HKEY_LOCAL_MACHINE, kQuillonKey) != ERROR_SUCCESS) return settings;
     RECT stored = settings.rect;
     ReadDWord(key.handle(), "MainWindowLeft", stored.left);
     ReadDWord(key.handle(), "MainWindowRight", stored.right);
@@ -39,7 +38,7 @@ WindowSettings LoadWindowSettings() {
 
 void StoreWindowSettings(const WindowSettings& settings) {
     RegKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, kProgramKey) != ERROR_SUCCESS) return;
+    if (key.Create(HKEY_LOCAL_MACHINE, kQuillonKey) != ERROR_SUCCESS) return;
     WriteDWord(key.handle(), "ShowStyle", settings.showStyle);
     WriteDWord(key.handle(), "MainWindowLeft", static_cast<DWORD>(settings.rect.left));
     WriteDWord(key.handle(), "MainWindowRight", static_cast<DWORD>(settings.rect.right));

@@ -1,5 +1,6 @@
 // The tab bar of the main window: selecting, moving, exchanging, hiding and
 // removing tabs, the tab menu, and the category commands of the menu bar.
+#include "app_messages.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "resource.h"
@@ -167,6 +168,8 @@ TEST_F(MainWindowTabs, RemoveCategoryAsksFirstAndDeletesOnlyOnYes) {
     prompt.answers = {IDYES};
     Command(ID_EDIT_REMOVE_CATEGORY);
     EXPECT_EQ(Captions(), (Names{"Keep"}));
+    auto icons = reinterpret_cast<HIMAGELIST>(::SendMessageA(hwnd_, UM_GETIMAGELIST, 0, 0));
+    EXPECT_EQ(ImageList_GetImageCount(icons), 4) << "a removed list leaves the shared icons";
     ASSERT_NE(window_->currentTab(), nullptr);
     EXPECT_EQ(window_->currentTab()->GetName(), "Keep") << "the last tab's left one is current";
     EXPECT_TRUE(window_->hiddenTabs().empty()) << "removed, not hidden";
