@@ -2,45 +2,21 @@
 # Sets up the machine, builds, and starts Quillon from dist/ under Wine.
 # With a display it runs there until closed. Without one it runs in a virtual
 # display, saves a screenshot to screenshots/quillon.png and closes the window.
+# On a computer that cannot run 32-bit programs, Wine runs in the emulated
+# test machine (tests/wine/vm), which has only a virtual display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh win32
 
-export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-quillon}
-[ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
-
+if ! bash tests/wine/host_runs_i386.sh; then
+  echo "This computer cannot run 32-bit programs: starting Quillon in the emulated test machine."
+  exec bash tests/wine/vm/run.sh "bash scripts/screenshot_run.sh $*"
+fi
 if [ -n "${DISPLAY:-}" ]; then
+  export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-quillon}
+  [ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
   exec wine dist/Quillon.exe "$@"
 fi
-
-mkdir -p screenshots
-# No window manager runs in a virtual display, so every program of this prefix
-# runs in a Wine desktop window, where Wine draws frames and captions itself.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-wineserver -w
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  wine dist/Quillon.exe "$@" &
-  program=$!
-  # Wait for the window (close_window --find only looks for it).
-  for _ in $(seq 1 100); do
-    wine build/win32/testbin/close_window.exe --find "Quillon - v1.1" && break
-    sleep 0.2
-  done
-  sleep 1
-  # A first start on a machine whose graphics card is not recognised asks
-  # for it; the screenshot shows the question, then the first card is taken.
-  if wine build/win32/testbin/close_window.exe --find "Select graphic card"; then
-    import -window root screenshots/select_card.png
-    wine build/win32/testbin/close_window.exe --pick "Select graphic card" 1042 0
-    sleep 1
-  fi
-  import -window root screenshots/quillon.png
-  # Close it the way a user does, so it stores what it stores on close.
-  wine build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
-  wait $program 2>/dev/null || true
-  wineserver -k
-' run "$@"
-echo "screenshot saved to screenshots/quillon.png"
+exec bash scripts/screenshot_run.sh "$@"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the disk image of the test machine used where this computer cannot
+# run 32-bit x86 code itself (and so cannot run 32-bit Wine): a Debian system
+# with Wine, Xvfb and CMake, started under QEMU. The image is kept in
+# $QUILLON_VM_CACHE (default /var/cache/quillon-wine-vm) and rebuilt only when
+# this script or the guest's start-up script change.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+cache=${QUILLON_VM_CACHE:-/var/cache/quillon-wine-vm}
+stamp=$(cat "$here/make_image.sh" "$here/guest_init.sh" | sha256sum | cut -c1-16)
+if [ -f "$cache/root.img" ] && [ "$(cat "$cache/stamp" 2>/dev/null)" = "$stamp" ]; then
+  exit 0
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+need=()
+for tool in qemu-system-x86_64:qemu-system-x86 debootstrap:debootstrap mke2fs:e2fsprogs; do
+  command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${need[@]}"
+fi
+
+mkdir -p "$cache"
+root=$cache/root
+if [ ! -f "$root/.quillon-packages" ]; then
+  rm -rf "$root"
+  debootstrap --variant=minbase --arch=amd64 \
+    --include=linux-image-amd64,kmod,xvfb,xauth,x11-utils,cmake,imagemagick,python3,procps \
+    bookworm "$root" http://deb.debian.org/debian
+  cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+  mount --bind /proc "$root/proc"
+  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
+  chroot "$root" dpkg --add-architecture i386
+  chroot "$root" apt-get update -q
+  # Set-up steps of 32-bit packages cannot run here; the guest finishes them.
+  chroot "$root" apt-get install -y -q --no-install-recommends \
+    wine wine32:i386 wine64 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 || true
+  chroot "$root" apt-get clean
+  umount "$root/proc"
+  trap - EXIT
+  touch "$root/.quillon-packages"
+fi
+install -m 0755 "$here/guest_init.sh" "$root/quillon-init"
+rm -f "$cache/root.img"
+mke2fs -q -t ext4 -d "$root" -F "$cache/root.img" 8G
+echo "$stamp" > "$cache/stamp"

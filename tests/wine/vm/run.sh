@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a command in the test machine (make_image.sh) with the project folder
+# shared at the same path: run.sh <command text>. Prints the command's output
+# and exits with its status.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+project=$(cd "$here/../../.." && pwd)
+cache=${QUILLON_VM_CACHE:-/var/cache/quillon-wine-vm}
+bash "$here/make_image.sh" || exit 1
+
+mkdir -p "$project/build/vm"
+printf '%s\n' "$*" > "$project/build/vm/job.sh"
+rm -f "$project/build/vm/job.rc" "$project/build/vm/job.log"
+kernel=$(ls "$cache"/root/boot/vmlinuz-* | sort -V | tail -1)
+initrd=$(ls "$cache"/root/boot/initrd.img-* | sort -V | tail -1)
+# No KVM here: QEMU translates the code. Its SMAP emulation faults on the
+# iret that Wine's 32-bit code uses, so SMAP and SMEP are off.
+timeout 5400 qemu-system-x86_64 -m 6G -smp "$(nproc)" -accel tcg,thread=multi \
+  -cpu max,-smap,-smep -nographic -no-reboot \
+  -kernel "$kernel" -initrd "$initrd" \
+  -append "root=/dev/vda rw console=ttyS0 quiet panic=1 init=/quillon-init quillon_share=$project" \
+  -drive file="$cache/root.img",format=raw,if=virtio \
+  -virtfs local,path="$project",mount_tag=share,security_model=passthrough,id=share \
+  > "$project/build/vm/console.log" 2>&1
+cat "$project/build/vm/job.log" 2>/dev/null
+if [ ! -f "$project/build/vm/job.rc" ]; then
+  echo "the test machine stopped before the command ended; its console:" >&2
+  tail -30 "$project/build/vm/console.log" >&2
+  exit 1
+fi
+exit "$(cat "$project/build/vm/job.rc")"
