@@ -6,8 +6,9 @@ cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/setup.sh
 bash scripts/build.sh win32
-prefix=$(mktemp -d)/prefix
-trap '"$root"/tests/wine/remove_prefix.sh "$prefix"; rm -rf "$(dirname "$prefix")"' EXIT
-tests/wine/make_prefix.sh "$prefix"
-cd build/win32/bench
-../../../tests/wine/run.sh "$prefix" ./model_bench.exe
+if ! bash tests/wine/host_runs_i386.sh; then
+  echo "This computer cannot run 32-bit programs: the benchmarks run in the emulated test machine,"
+  echo "so their figures are emulated times; compare them with each other only."
+  exec bash tests/wine/vm/run.sh "bash scripts/bench_wine.sh"
+fi
+exec bash scripts/bench_wine.sh

@@ -55,16 +55,67 @@ bool CFile::Seek(uint64_t position) {
     return !(low == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR);
 }
 
-bool CFile::ReadAll(const std::string& path, std::vector<uint8_t>& bytes) {
+bool CFile::ReadAll(const std::string& path, std::vector<uint8_t>& bytes, uint64_t maxBytes) {
     CFile file;
     if (!file.Open(path, modeRead | typeBinary | shareDenyNone)) return false;
     uint64_t length = file.GetLength();
-    if (length > 0x7FFFFFFF) return false;
+    if (length > 0x7FFFFFFF || length > maxBytes) return false;
     std::vector<uint8_t> data(static_cast<size_t>(length));
     if (!data.empty() && file.Read(data.data(), static_cast<uint32_t>(data.size())) != data.size())
         return false;
     bytes.swap(data);
     return true;
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    if (slash == std::string::npos) return ".";
+    if (slash == 0 || path[slash - 1] == ':') return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+bool WriteAndFlush(const std::string& path, const std::vector<uint8_t>& bytes) {
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return false;
+    if (bytes.size() > 0xFFFFFFFFu) return false;
+    if (!bytes.empty() && !file.Write(bytes.data(), static_cast<uint32_t>(bytes.size())))
+        return false;
+    return file.Flush();
+}
+
+// Windows 9x has no MoveFileEx: the old file steps aside under a second
+// name, the new one takes its place, and the old one goes only then.
+bool ReplaceWithoutMoveFileEx(const std::string& from, const std::string& to) {
+    if (::GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
+    std::string aside = to + ".old";
+    ::DeleteFileA(aside.c_str());
+    if (!::MoveFileA(to.c_str(), aside.c_str())) return false;
+    if (!::MoveFileA(from.c_str(), to.c_str())) {
+        ::MoveFileA(aside.c_str(), to.c_str());
+        return false;
+    }
+    ::DeleteFileA(aside.c_str());
+    return true;
+}
+
+}  // namespace
+
+bool CFile::WriteReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
+    char temporary[MAX_PATH] = "";
+    if (!::GetTempFileNameA(FolderOf(path).c_str(), "qln", 0, temporary)) return false;
+    if (!WriteAndFlush(temporary, bytes)) {
+        ::DeleteFileA(temporary);
+        return false;
+    }
+    if (::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    if (::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceWithoutMoveFileEx(temporary, path))
+        return true;
+    ::DeleteFileA(temporary);
+    return false;
 }
 
 }  // namespace winlib

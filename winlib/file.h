@@ -40,8 +40,16 @@ public:
     uint64_t GetPosition() const;
     bool Seek(uint64_t position);
 
-    // Reads a whole file; false if it cannot be opened or read completely.
-    static bool ReadAll(const std::string& path, std::vector<uint8_t>& bytes);
+    // Reads a whole file; false if it cannot be opened or read completely,
+    // or is larger than maxBytes (the program's files are small; a huge one
+    // is not one of them).
+    static bool ReadAll(const std::string& path, std::vector<uint8_t>& bytes,
+                        uint64_t maxBytes = 0x7FFFFFFF);
+    // Writes a whole file so that a failure part-way (disk full, a crash)
+    // never leaves a damaged file in place of the old one: the bytes go to a
+    // new file in the same folder, which then takes the path's place. False,
+    // with the old file untouched, when anything fails.
+    static bool WriteReplacing(const std::string& path, const std::vector<uint8_t>& bytes);
 
 private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;

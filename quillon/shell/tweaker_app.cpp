@@ -2,6 +2,9 @@
 
 #include "app_messages.h"
 #include "backup.h"
+#include "command_line.h"
+#include "file_names.h"
+#include "profile_file.h"
 #include "tweaker_window.h"
 
 #include <commctrl.h>
@@ -42,6 +45,13 @@ bool WakeRunningInstance() {
 
 bool CTweakerApp::InitInstance() {
     EnterProgramFolder();
+    // "Profile=<name>" applies that profile to the registry and ends: no
+    // window, no hand-over, messages without an owner.
+    ProfileRequest profile = FindProfileRequest(m_lpCmdLine);
+    if (profile.present) {
+        if (!profile.name.empty()) ApplyProfile(ProfilePath(profile.name), nullptr, nullptr);
+        return false;
+    }
     if (WakeRunningInstance()) return false;
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |

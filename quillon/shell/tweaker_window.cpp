@@ -134,11 +134,10 @@ void CTweakerWindow::ShowAtStart() {
     ::UpdateWindow(m_hWnd);
 }
 
-// The tab layout file, plug-in discovery, the Profiles menu and the animation
-// host are built on top of this window; until then these steps find nothing.
+// The tab layout file, plug-in discovery and the animation host are built on
+// top of this window; until then these steps find nothing.
 void CTweakerWindow::LoadLayout() {}
 void CTweakerWindow::DiscoverNewFiles() {}
-void CTweakerWindow::FillProfilesMenu() {}
 void CTweakerWindow::SaveLayout() {}
 
 std::string CTweakerWindow::StopAnimation() {

@@ -5,7 +5,9 @@
 // the application messages through which pages and plug-ins reach it.
 #pragma once
 
+#include "category_finder.h"
 #include "controls.h"
+#include "file_chooser.h"
 #include "frame_wnd.h"
 #include "gdi.h"
 #include "platform_rules.h"
@@ -26,7 +28,7 @@ extern const char kMainWindowTitle[];
 
 class CMainWnd : public winlib::CFrameWnd {};
 
-class CTweakerWindow : public CMainWnd {
+class CTweakerWindow : public CMainWnd, public CategoryFinder {
 public:
     using TabList = std::vector<std::unique_ptr<TabObject>>;
 
@@ -47,6 +49,21 @@ public:
     void AddShownTab(std::unique_ptr<TabObject> tab);
     // The tab-bar index under a screen point, remembered for the tab menu.
     int HitTestTab(POINT screenPoint);
+
+    // Tweak databases. Import merges categories whose key is already here
+    // and adds the others, shown when they target this platform.
+    void ImportDatabase(const std::string& path);
+    enum class ExportScope { Current, Shown, All };
+    void ExportDatabase(ExportScope scope);
+    Category* FindCategoryByKey(HKEY root, const std::string& subKey) const override;
+    Category* FindCategoryByLookup(const std::string& dllFile,
+                                   const std::string& parameter) const override;
+
+    // Profiles menu: one item per profile, IDs from kFirstProfileCommand.
+    static constexpr int kFirstProfileCommand = 5000;
+    static constexpr int kLastProfileCommand = 5999;
+    void AppendProfileItem(const std::string& name);
+    int profileCount() const { return profileCount_; }
 
     const TabList& shownTabs() const { return shownTabs_; }
     const TabList& hiddenTabs() const { return hiddenTabs_; }
@@ -115,6 +132,9 @@ private:
     void BackupCurrent();
     void RestoreCurrent();
     void ShowAbout();
+    void ChooseAndImport();
+    void CreateProfile();
+    void ApplyProfileItem(WORD id);
 
     // Notification area.
     void MinimizeToTray();
@@ -149,6 +169,12 @@ private:
     DWORD showStyle_ = 0;
     std::string startCommand_;
     int profileCount_ = 0;
+    std::vector<std::string> profileNames_;  // by command ID - kFirstProfileCommand
+    // Each database command proposes the name last chosen with it.
+    FileNameBuffer importName_;
+    FileNameBuffer exportCurrentName_;
+    FileNameBuffer exportShownName_;
+    FileNameBuffer exportAllName_;
     int clickedTab_ = -1;
     TabObject* currentTab_ = nullptr;
     std::string pendingAnimation_;

@@ -235,7 +235,23 @@ void CTweakerWindow::OnCommand(WORD id) {
     case ID_TAB_HIDE:
         HideClickedTab();
         break;
+    case ID_FILE_IMPORT:
+        ChooseAndImport();
+        break;
+    case ID_FILE_EXPORT_CURRENT:
+        ExportDatabase(ExportScope::Current);
+        break;
+    case ID_FILE_EXPORT_SHOWN:
+        ExportDatabase(ExportScope::Shown);
+        break;
+    case ID_FILE_EXPORT_ALL:
+        ExportDatabase(ExportScope::All);
+        break;
+    case ID_PROFILES_CREATE:
+        CreateProfile();
+        break;
     default:
+        if (id >= kFirstProfileCommand && id <= kLastProfileCommand) ApplyProfileItem(id);
         break;
     }
 }

@@ -11,6 +11,7 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_range_grammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_root_key_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_setting_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_shell_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_string_list.cpp
 )
 set(NATIVE_TEST_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR})

@@ -16,3 +16,8 @@ wineserver -w
 # one on every hide and destroy.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
+# The shell tests run as Windows XP, a version the program targets, so that
+# imported categories are shown (under the default version the platform is
+# not recognised and every category is hidden).
+wine reg add 'HKCU\Software\Wine\AppDefaults\shell_tests.exe' /v Version /d winxp /f >/dev/null 2>&1
+wineserver -w

@@ -1,0 +1,15 @@
+// Names of the files the shell reads and writes: tweak databases and
+// profiles. No Windows headers.
+#pragma once
+
+#include <string>
+
+// The export dialog's name with ".tweakdb" appended unless the text from its
+// last '.' already is ".tweakdb" in any letter case.
+std::string WithDatabaseExtension(const std::string& chosen);
+
+// "Profiles\<name>.qlp", relative to the program folder.
+std::string ProfilePath(const std::string& name);
+
+// A profile file's menu text: its name cut at the last '.'.
+std::string ProfileMenuText(const std::string& fileName);

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the built benchmarks under Wine in a throwaway prefix and prints their
+# figures; scripts/bench.sh builds them and calls this.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+prefix=$(mktemp -d)/prefix
+trap '"$root"/tests/wine/remove_prefix.sh "$prefix"; rm -rf "$(dirname "$prefix")"' EXIT
+tests/wine/make_prefix.sh "$prefix"
+cd build/win32/bench
+../../../tests/wine/run.sh "$prefix" ./model_bench.exe
+# Wine sees the build folder on drive Z:.
+quillon="Z:${root//\//\\}\\dist\\Quillon.exe"
+../../../tests/wine/run.sh "$prefix" ./profile_bench.exe "$quillon"

@@ -1,0 +1,294 @@
+// Profiles: the Profile dialog, the Profiles menu, applying a profile with
+// and without a window, damaged files, and "Quillon.exe Profile=<name>".
+#include "byte_io.h"
+#include "database_fixture.h"
+#include "dialog_driver.h"
+#include "profile_file.h"
+#include "resource.h"
+#include "shell_resource.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include <algorithm>
+
+namespace {
+
+using dbtest::DWordRecord;
+using Names = std::vector<std::string>;
+
+class Profiles : public DatabaseFixture {
+protected:
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        if (HasFatalFailure()) return;
+        // A page before the categories, as a plug-in tab would be.
+        AddPageTab("Page");
+        dbtest::WriteFile(folder_ + "\\start.tweakdb",
+                          dbtest::Database({{"A", KeyPath("A"), {DWordRecord("One", "One")}},
+                                            {"B",
+                                             KeyPath("B"),
+                                             {DWordRecord("Two", "Two"),
+                                              DWordRecord("Three", "Three")}}}));
+        window_->ImportDatabase(folder_ + "\\start.tweakdb");
+        ASSERT_EQ(ShownNames(), (Names{"Page", "A", "B"}));
+    }
+    Category* Shown(size_t index) {
+        return dynamic_cast<Category*>(window_->shownTabs()[index].get());
+    }
+    void SetValue(const std::string& key, const std::string& value, DWORD data) {
+        ASSERT_EQ(::SHSetValueA(HKEY_CURRENT_USER, KeyPath(key).c_str(), value.c_str(), REG_DWORD,
+                                &data, sizeof data),
+                  ERROR_SUCCESS);
+    }
+    bool GetValue(const std::string& key, const std::string& value, DWORD& data) {
+        DWORD type = 0, size = sizeof data;
+        return ::SHGetValueA(HKEY_CURRENT_USER, KeyPath(key).c_str(), value.c_str(), &type, &data,
+                             &size) == ERROR_SUCCESS;
+    }
+    // Runs the Profile dialog: 'keep' lists the entries left selected.
+    void CreateProfile(const std::string& name, std::vector<int> keep, std::deque<int> answers = {}) {
+        prompt_.answers = std::move(answers);
+        DialogDriver driver;
+        driver.Then([&](HWND dialog) {
+            HWND list = ::GetDlgItem(dialog, IDC_PROFILE_CATEGORIES);
+            int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                EXPECT_GT(::SendMessageA(list, LB_GETSEL, i, 0), 0) << "all start selected";
+                bool keepIt = std::find(keep.begin(), keep.end(), i) != keep.end();
+                ::SendMessageA(list, LB_SETSEL, keepIt, i);
+            }
+            EXPECT_EQ(DialogDriver::Text(dialog, IDC_PROFILE_NAME), "New profile");
+            DialogDriver::SetText(dialog, IDC_PROFILE_NAME, name);
+            DialogDriver::Click(dialog, IDOK);
+            // Still open after a "No" or an error: cancel it.
+            if (::IsWindow(dialog)) DialogDriver::Click(dialog, IDCANCEL);
+        });
+        Command(ID_PROFILES_CREATE);
+        EXPECT_EQ(driver.dialogsSeen(), 1);
+    }
+    Names ProfileItems(std::vector<UINT>* ids = nullptr) {
+        HMENU profiles = ::GetSubMenu(::GetMenu(hwnd_), 3);
+        Names items;
+        for (int i = 0; i < ::GetMenuItemCount(profiles); ++i) {
+            char text[256] = "";
+            ::GetMenuStringA(profiles, i, text, sizeof text, MF_BYPOSITION);
+            items.push_back(text);
+            if (ids) ids->push_back(::GetMenuItemID(profiles, i));
+        }
+        return items;
+    }
+    RecordingPrompt prompt_;
+};
+
+TEST_F(Profiles, ChosenCategoriesAreStoredAndApplyingRestoresThem) {
+    SetValue("A", "One", 1);
+    SetValue("B", "Two", 2);  // "Three" does not exist when the profile is taken
+    Shown(1)->Refresh();
+    Shown(2)->Refresh();
+    CreateProfile("Game", {1});  // entries: 0 "A", 1 "B"
+
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(dbtest::ReadFile(folder_ + "\\Profiles\\Game.qlp", bytes));
+    quillon::ByteReader in(bytes);
+    uint32_t format = 0, count = 0;
+    ASSERT_TRUE(in.ReadU32(format) && in.ReadU32(count));
+    ASSERT_EQ(count, 1u);
+    quillon::CategoryValuesRecord record;
+    ASSERT_TRUE(quillon::ReadCategoryValues(in, record));
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(record.key.subKey, KeyPath("B"));
+
+    std::vector<UINT> ids;
+    EXPECT_EQ(ProfileItems(&ids), (Names{"&Create profile ...", "&Autoprofiles ...", "", "Game"}));
+    EXPECT_EQ(ids[3], 5000u);
+    EXPECT_EQ(window_->profileCount(), 1);
+
+    SetValue("A", "One", 10);
+    SetValue("B", "Two", 20);
+    SetValue("B", "Three", 30);
+    Command(5000);
+    DWORD data = 0;
+    EXPECT_TRUE(GetValue("B", "Two", data));
+    EXPECT_EQ(data, 2u);
+    EXPECT_FALSE(GetValue("B", "Three", data)) << "absent when taken: deleted";
+    EXPECT_TRUE(GetValue("A", "One", data));
+    EXPECT_EQ(data, 10u) << "not in the profile";
+    // The category on screen was reloaded.
+    auto* two = dynamic_cast<DWordSetting*>(Shown(2)->model().settings[0].get());
+    EXPECT_EQ(two->value, 2u);
+    EXPECT_FALSE(Shown(2)->model().settings[1]->present);
+    EXPECT_TRUE(prompt_.asked.empty());
+}
+
+TEST_F(Profiles, AnExistingProfileIsOverwrittenOnlyWhenConfirmed) {
+    SetValue("A", "One", 1);
+    Shown(1)->Refresh();
+    CreateProfile("Game", {0});
+    SetValue("A", "One", 5);
+    Shown(1)->Refresh();
+    CreateProfile("Game", {0}, {IDNO});
+    ASSERT_EQ(prompt_.asked.size(), 1u);
+    EXPECT_EQ(prompt_.asked[0].text, "Profile already exists.\nDo you want to overwrite it?");
+    EXPECT_EQ(prompt_.asked[0].caption, "Confirm overwrite");
+    EXPECT_EQ(prompt_.asked[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+
+    Command(5000);
+    DWORD data = 0;
+    EXPECT_TRUE(GetValue("A", "One", data));
+    EXPECT_EQ(data, 1u) << "the refused overwrite kept the old profile";
+
+    SetValue("A", "One", 5);
+    Shown(1)->Refresh();
+    CreateProfile("Game", {0}, {IDYES});
+    SetValue("A", "One", 9);
+    Command(5000);
+    EXPECT_TRUE(GetValue("A", "One", data));
+    EXPECT_EQ(data, 5u);
+    EXPECT_EQ(ProfileItems().size(), 4u) << "no second item for an overwritten profile";
+}
+
+TEST_F(Profiles, NoCategoriesGiveAnEmptyProfile) {
+    CreateProfile("Empty", {});
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(dbtest::ReadFile(folder_ + "\\Profiles\\Empty.qlp", bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ApplyProfile("Profiles\\Empty.qlp", window_.get(), hwnd_), ProfileResult::Applied);
+    EXPECT_TRUE(prompt_.asked.empty());
+}
+
+TEST_F(Profiles, ACategoryNoLongerOnScreenIsStillWritten) {
+    SetValue("A", "One", 1);
+    Shown(1)->Refresh();
+    CreateProfile("Game", {0});
+    window_->SelectTab(Shown(1));
+    prompt_.answers = {IDYES};
+    Command(ID_EDIT_REMOVE_CATEGORY);
+    ASSERT_EQ(ShownNames(), (Names{"Page", "B"}));
+    SetValue("A", "One", 7);
+    Command(5000);
+    DWORD data = 0;
+    EXPECT_TRUE(GetValue("A", "One", data));
+    EXPECT_EQ(data, 1u);
+}
+
+TEST_F(Profiles, DamagedAndMissingProfilesAreReported) {
+    SetValue("A", "One", 3);
+    SetValue("B", "Two", 3);
+    std::vector<uint8_t> bytes =
+        dbtest::Profile({dbtest::ValuesFor(KeyPath("A"), {dbtest::DWordValue("One", 1)}),
+                         dbtest::ValuesFor(KeyPath("B"), {dbtest::DWordValue("Two", 2),
+                                                          dbtest::DWordValue("Three", 3)})});
+    bytes.resize(bytes.size() - 2);
+    ::CreateDirectoryA("Profiles", nullptr);
+    dbtest::WriteFile("Profiles\\Cut.qlp", bytes);
+    EXPECT_EQ(ApplyProfile("Profiles\\Cut.qlp", window_.get(), hwnd_), ProfileResult::Damaged);
+    DWORD data = 0;
+    EXPECT_TRUE(GetValue("A", "One", data));
+    EXPECT_EQ(data, 1u) << "the record before the damage is applied";
+    EXPECT_TRUE(GetValue("B", "Two", data));
+    EXPECT_EQ(data, 2u) << "so is the value before the damage";
+    ASSERT_EQ(prompt_.asked.size(), 1u);
+    EXPECT_EQ(prompt_.asked[0].caption, "Error");
+
+    // A string over the profile limit is damage, not a read past a buffer.
+    auto longString =
+        dbtest::Profile({dbtest::ValuesFor(KeyPath("A"), {dbtest::StringValue("S", std::string(252, 'x'))})});
+    dbtest::WriteFile("Profiles\\Long.qlp", longString);
+    EXPECT_EQ(ApplyProfile("Profiles\\Long.qlp", nullptr, nullptr), ProfileResult::Damaged);
+
+    EXPECT_EQ(ApplyProfile("Profiles\\Missing.qlp", nullptr, nullptr), ProfileResult::NotFound);
+    ASSERT_EQ(prompt_.asked.size(), 3u);
+    EXPECT_EQ(prompt_.asked[2].text, "Profiles\\Missing.qlp not found.");
+    EXPECT_EQ(prompt_.asked[2].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+TEST_F(Profiles, TheMenuIsFilledFromTheFolderAtStart) {
+    ::CreateDirectoryA("Profiles", nullptr);
+    dbtest::WriteFile("Profiles\\First.qlp", dbtest::Profile({}));
+    dbtest::WriteFile("Profiles\\v1.2.qlp", dbtest::Profile({}));
+    dbtest::WriteFile("Profiles\\notes.txt", {});
+    MakeWindow();
+    Names items = ProfileItems();
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[2], "");
+    std::sort(items.begin() + 3, items.end());
+    EXPECT_EQ(items[3], "First");
+    EXPECT_EQ(items[4], "v1.2") << "cut at the last dot";
+    EXPECT_EQ(window_->profileCount(), 2);
+}
+
+// The command-line use: a separate Quillon.exe in a folder of its own.
+class ProfileCommandLine : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string program = testsupport::WindowsPathFromEnvironment("QUILLON_EXE");
+        ASSERT_FALSE(program.empty()) << "QUILLON_EXE is not set";
+        char temp[MAX_PATH] = "";
+        ::GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "quillon_profile_cli";
+        ::CreateDirectoryA(folder_.c_str(), nullptr);
+        ::CreateDirectoryA((folder_ + "\\Profiles").c_str(), nullptr);
+        exe_ = folder_ + "\\Quillon.exe";
+        ASSERT_TRUE(::CopyFileA(program.c_str(), exe_.c_str(), FALSE));
+        programkey::Prepare();
+    }
+    void TearDown() override {
+        ::DeleteFileA(exe_.c_str());
+        ::DeleteFileA((folder_ + "\\Profiles\\My profile.qlp").c_str());
+        ::RemoveDirectoryA((folder_ + "\\Profiles").c_str());
+        ::RemoveDirectoryA(folder_.c_str());
+    }
+    // Runs the program and watches for windows of its own until it ends.
+    long Run(const std::string& arguments, bool& sawMainWindow) {
+        testsupport::ChildProcess child;
+        EXPECT_TRUE(child.Start(exe_, arguments, "C:\\"));
+        sawMainWindow = false;
+        for (int i = 0; i < 600; ++i) {
+            if (testsupport::WaitForWindow("Quillon - v1.1", child.Id(), 0)) sawMainWindow = true;
+            long code = child.WaitForExit(50);
+            if (code != -1) return code;
+        }
+        return -1;
+    }
+    std::string folder_, exe_;
+    ScratchKey scratch_{"ProfileCommandLine"};
+};
+
+TEST_F(ProfileCommandLine, AppliesAQuotedProfileWithoutAnyWindow) {
+    scratch_.SetDWord("Speed", 1);
+    scratch_.SetDWord("Old", 1);
+    dbtest::WriteFile(folder_ + "\\Profiles\\My profile.qlp",
+                      dbtest::Profile({dbtest::ValuesFor(
+                          scratch_.path(), {dbtest::DWordValue("Speed", 7),
+                                            dbtest::StringValue("Mode", "fast"),
+                                            dbtest::Absent("Old")})}));
+    bool sawWindow = true;
+    EXPECT_EQ(Run("Profile=\"My profile\" -minimize", sawWindow), 0);
+    EXPECT_FALSE(sawWindow);
+    DWORD speed = 0;
+    std::string mode;
+    EXPECT_TRUE(scratch_.GetDWord("Speed", speed));
+    EXPECT_EQ(speed, 7u);
+    EXPECT_TRUE(scratch_.GetString("Mode", mode));
+    EXPECT_EQ(mode, "fast");
+    EXPECT_FALSE(scratch_.HasValue("Old"));
+}
+
+TEST_F(ProfileCommandLine, AMissingProfileIsReportedWithoutAnOwner) {
+    testsupport::ChildProcess child;
+    ASSERT_TRUE(child.Start(exe_, "Profile=Missing", "C:\\"));
+    HWND message = testsupport::WaitForWindow("Error", child.Id(), 30000);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(::GetWindow(message, GW_OWNER), nullptr);
+    EXPECT_EQ(testsupport::WaitForWindow("Quillon - v1.1", child.Id(), 0), nullptr);
+    char text[256] = "";
+    ::GetDlgItemTextA(message, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, "Profiles\\Missing.qlp not found.");
+    ::PostMessageA(message, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(child.WaitForExit(20000), 0);
+}
+
+}  // namespace
