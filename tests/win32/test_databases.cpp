@@ -192,11 +192,29 @@ TEST_F(Databases, ExportCurrentNeedsACategoryAndAFailedWriteIsReported) {
     ASSERT_EQ(prompt_.asked.size(), 1u);
     EXPECT_EQ(prompt_.asked[0].text, "Couldn't create \"" + folder_ + "\\no such folder\\x.tweakdb\"");
 
-    // An export over an existing file replaces it whole.
-    dbtest::WriteFile(folder_ + "\\old.tweakdb", std::vector<uint8_t>(1000, 0xAB));
-    chooser_.answers = {folder_ + "\\old.tweakdb"};
+    // An export over an existing file replaces it whole ...
+    const std::string old = folder_ + "\\old.tweakdb";
+    dbtest::WriteFile(old, std::vector<uint8_t>(1000, 0xAB));
+    chooser_.answers = {old};
     Command(ID_FILE_EXPORT_ALL);
-    EXPECT_TRUE(ReadExport(folder_ + "\\old.tweakdb").empty());
+    EXPECT_TRUE(ReadExport(old).empty());
+
+    // ... or, when it cannot be replaced, leaves it exactly as it was and
+    // no half-written file beside it.
+    dbtest::WriteFile(old, std::vector<uint8_t>(1000, 0xAB));
+    HANDLE locked = ::CreateFileA(old.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    chooser_.answers = {old};
+    Command(ID_FILE_EXPORT_ALL);
+    ::CloseHandle(locked);
+    EXPECT_EQ(prompt_.asked.size(), 2u);
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(dbtest::ReadFile(old, kept));
+    EXPECT_EQ(kept, std::vector<uint8_t>(1000, 0xAB));
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder_ + "\\*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
 }
 
 }  // namespace
