@@ -143,9 +143,15 @@ int main(int argc, char** argv) {
     }
     winlib::CFile::WriteReplacing(folder + "\\Profiles\\Bench.qlp", ProfileBytes());
     winlib::CFile::WriteReplacing(folder + "\\bench.reg", RegFileBytes());
+    // Empty files show the cost of starting each program.
+    winlib::CFile::WriteReplacing(folder + "\\Profiles\\Empty.qlp",
+                                  std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0});
+    const std::string emptyReg = "REGEDIT4\r\n\r\n";
+    winlib::CFile::WriteReplacing(folder + "\\empty.reg",
+                                  std::vector<uint8_t>(emptyReg.begin(), emptyReg.end()));
 
     constexpr int kRuns = 5;
-    std::vector<double> profile, regImport;
+    std::vector<double> profile, regImport, emptyProfile, emptyRegImport;
     bool profileCorrect = true, regCorrect = true;
     for (int run = 0; run < kRuns; ++run) {
         ClearValues();
@@ -154,6 +160,8 @@ int main(int argc, char** argv) {
         ClearValues();
         regImport.push_back(TimeCommand("reg.exe import bench.reg", folder));
         regCorrect = regCorrect && ValuesApplied();
+        emptyProfile.push_back(TimeCommand("\"" + exe + "\" Profile=Empty", folder));
+        emptyRegImport.push_back(TimeCommand("reg.exe import empty.reg", folder));
     }
     ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuillonBench");
 
@@ -163,6 +171,8 @@ int main(int argc, char** argv) {
                 profileCorrect ? "" : "  (values missing afterwards!)");
     std::printf("  reg import bench.reg       %8.1f ms%s\n", Best(regImport),
                 regCorrect ? "" : "  (values missing afterwards!)");
+    std::printf("  starting with nothing to apply: Quillon.exe %.1f ms, reg import %.1f ms\n",
+                Best(emptyProfile), Best(emptyRegImport));
     if (Best(profile) > 0 && Best(regImport) > 0)
         std::printf("  ratio                      %8.2f (profile / reg import)\n",
                     Best(profile) / Best(regImport));

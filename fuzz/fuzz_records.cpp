@@ -13,6 +13,7 @@
 
 #include "byte_io.h"
 #include "category_record.h"
+#include "command_line.h"
 #include "range_grammar.h"
 #include "setting_record.h"
 
@@ -131,10 +132,21 @@ void FuzzStringGrammar(const std::string& text) {
 
 }  // namespace
 
+// The profile name is always a piece of the line after "Profile=".
+void FuzzCommandLine(const std::string& line) {
+    ProfileRequest request = FindProfileRequest(line);
+    size_t token = line.find("Profile=");
+    Check(request.present == (token != std::string::npos));
+    if (!request.present) return;
+    Check(request.name.size() <= line.size() - token - 8);
+    Check(line.find(request.name, token + 8) != std::string::npos);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzRecords(data, size);
     const std::string text(reinterpret_cast<const char*>(data), size);
     FuzzDWordGrammar(text);
     FuzzStringGrammar(text);
+    FuzzCommandLine(text);
     return 0;
 }
