@@ -11,6 +11,10 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
             return false;
     return true;
 }
+bool EndsWithIgnoringAsciiCase(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           EqualIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
+}
 }  // namespace
 
 std::string WithDatabaseExtension(const std::string& chosen) {
@@ -26,4 +30,11 @@ std::string ProfilePath(const std::string& name) { return "Profiles\\" + name + 
 std::string ProfileMenuText(const std::string& fileName) {
     size_t dot = fileName.rfind('.');
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
+}
+
+ProgramFileKind ClassifyProgramFile(const std::string& fileName) {
+    if (EndsWithIgnoringAsciiCase(fileName, "_Tab.dll")) return ProgramFileKind::TabPlugin;
+    if (EndsWithIgnoringAsciiCase(fileName, "_Animation.dll")) return ProgramFileKind::Animation;
+    if (EndsWithIgnoringAsciiCase(fileName, ".tweakdb")) return ProgramFileKind::Database;
+    return ProgramFileKind::Other;
 }

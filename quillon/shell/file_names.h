@@ -13,3 +13,8 @@ std::string ProfilePath(const std::string& name);
 
 // A profile file's menu text: its name cut at the last '.'.
 std::string ProfileMenuText(const std::string& fileName);
+
+// What a file in the program folder is to the start-up search, by the end
+// of its name in any letter case: "_Tab.dll", "_Animation.dll", ".tweakdb".
+enum class ProgramFileKind { TabPlugin, Animation, Database, Other };
+ProgramFileKind ClassifyProgramFile(const std::string& fileName);

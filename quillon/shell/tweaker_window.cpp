@@ -52,6 +52,7 @@ CTweakerWindow::CTweakerWindow(HINSTANCE instance, const std::string& commandLin
 
 CTweakerWindow::~CTweakerWindow() {
     DestroyTabs();
+    StopAnimation();
     RemoveTrayIcon();
     DestroyWindow();
     if (oleInitialized_) ::OleUninitialize();
@@ -69,6 +70,7 @@ Category* CTweakerWindow::currentCategory() const {
 }
 
 LRESULT CTweakerWindow::OnCreate() {
+    hostWindow_.m_hWnd = m_hWnd;
     CreateBars();
     platform_ = DetectPlatform(m_hWnd);
     LoadLayout();
@@ -134,18 +136,25 @@ void CTweakerWindow::ShowAtStart() {
     ::UpdateWindow(m_hWnd);
 }
 
-// The tab layout file, plug-in discovery and the animation host are built on
-// top of this window; until then these steps find nothing.
-void CTweakerWindow::LoadLayout() {}
-void CTweakerWindow::DiscoverNewFiles() {}
-void CTweakerWindow::SaveLayout() {}
-
 std::string CTweakerWindow::StopAnimation() {
-    animationRunning_ = false;
-    return "";
+    if (!animation_) return "";
+    std::string file = animation_->GetFileName();
+    // The thread object is freed only once its thread has ended; one that
+    // does not end is left to the process rather than freed under it.
+    if (animation_->Stop(1000) || animation_->Stop(5000))
+        animation_.reset();
+    else
+        animation_.release();
+    RelayoutFrame();
+    return file;
 }
 
-void CTweakerWindow::StartAnimation(const std::string& file) { (void)file; }
+void CTweakerWindow::StartAnimation(const std::string& file) {
+    if (animation_ || file.empty()) return;  // never a second one beside it
+    animation_ = std::make_unique<AnimationThread>(animationStrip_.m_hWnd, file);
+    if (!animation_->Start()) animation_.reset();
+    RelayoutFrame();
+}
 
 RECT CTweakerWindow::PageRect() const {
     RECT page = GetClientRect();

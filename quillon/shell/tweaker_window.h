@@ -5,11 +5,13 @@
 // the application messages through which pages and plug-ins reach it.
 #pragma once
 
+#include "animation_thread.h"
 #include "category_finder.h"
 #include "controls.h"
 #include "file_chooser.h"
 #include "frame_wnd.h"
 #include "gdi.h"
+#include "plugin_abi.h"
 #include "platform_rules.h"
 #include "registry_icons.h"
 #include "tab_object.h"
@@ -22,6 +24,7 @@
 
 class Category;
 class CSettingList;
+class TabPlugin;
 
 // The caption; a second start finds the running instance by it.
 extern const char kMainWindowTitle[];
@@ -59,6 +62,15 @@ public:
     Category* FindCategoryByLookup(const std::string& dllFile,
                                    const std::string& parameter) const override;
 
+    // The tab plug-in loaded from this file name (ignoring case), or null.
+    TabPlugin* FindPlugin(const std::string& fileName) const;
+    // What plug-ins get as the main window object.
+    QuillonHostWindow* hostWindow() { return &hostWindow_; }
+    const std::vector<std::string>& animationNames() const { return animationNames_; }
+    std::string runningAnimation() const { return animation_ ? animation_->GetFileName() : ""; }
+    const std::string& pendingAnimation() const { return pendingAnimation_; }
+    const std::string& startCommand() const { return startCommand_; }
+
     // Profiles menu: one item per profile, IDs from kFirstProfileCommand.
     static constexpr int kFirstProfileCommand = 5000;
     static constexpr int kLastProfileCommand = 5999;
@@ -89,16 +101,21 @@ private:
     void CreateTabBar();
     void CreateToolBar();
     void ShowAtStart();
-    // Start-up steps whose subjects arrive later: the tab layout file, the
-    // search for new plug-ins and databases, the Profiles menu.
+    // Start-up and close: the tab layout file "Tabs.stream", the search for
+    // new plug-ins and databases, the Profiles menu.
     void LoadLayout();
+    void ReadLayout(quillon::ByteReader& in);
+    void StartFirstRun();
+    void InstallCompanion();
     void DiscoverNewFiles();
+    void OfferPlugin(const std::string& fileName);
+    void OfferDatabase(const std::string& fileName);
     void FillProfilesMenu();
     void SaveLayout();
     // The animation host: the running animation's file, stopping and starting.
     std::string StopAnimation();
     void StartAnimation(const std::string& file);
-    bool AnimationRunning() const { return animationRunning_; }
+    bool AnimationRunning() const { return animation_ != nullptr; }
 
     void OnClose();
     void OnCommand(WORD id);
@@ -158,7 +175,8 @@ private:
     winlib::CImageList imageList_;
     RegistryIcons icons_;
     winlib::CToolBarCtrl toolBar_;
-    bool animationRunning_ = false;
+    std::unique_ptr<AnimationThread> animation_;
+    QuillonHostWindow hostWindow_{};
     std::vector<std::string> animationNames_;
     TabList shownTabs_;
     TabList hiddenTabs_;

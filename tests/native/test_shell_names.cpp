@@ -45,3 +45,16 @@ TEST(ProfileNames, PathAndMenuText) {
     EXPECT_EQ(ProfileMenuText("v1.2.qlp"), "v1.2");
     EXPECT_EQ(ProfileMenuText("noext"), "noext");
 }
+
+TEST(ProgramFiles, KindsByTheEndOfTheNameInAnyCase) {
+    EXPECT_EQ(ClassifyProgramFile("Ramp_Tab.dll"), ProgramFileKind::TabPlugin);
+    EXPECT_EQ(ClassifyProgramFile("ramp_tab.DLL"), ProgramFileKind::TabPlugin);
+    EXPECT_EQ(ClassifyProgramFile("_Tab.dll"), ProgramFileKind::TabPlugin);
+    EXPECT_EQ(ClassifyProgramFile("Tab.dll"), ProgramFileKind::Other);
+    EXPECT_EQ(ClassifyProgramFile("Ember_Animation.dll"), ProgramFileKind::Animation);
+    EXPECT_EQ(ClassifyProgramFile("x_ANIMATION.dll"), ProgramFileKind::Animation);
+    EXPECT_EQ(ClassifyProgramFile("cards.TweakDB"), ProgramFileKind::Database);
+    EXPECT_EQ(ClassifyProgramFile("cards.tweakdb.bak"), ProgramFileKind::Other);
+    EXPECT_EQ(ClassifyProgramFile("Quillon.exe"), ProgramFileKind::Other);
+    EXPECT_EQ(ClassifyProgramFile(""), ProgramFileKind::Other);
+}

@@ -3,7 +3,6 @@
 #include "byte_io.h"
 #include "file.h"
 
-#include <shellapi.h>
 
 bool RecordingChooser::Choose(HWND, bool open, DWORD flags, FileNameBuffer& name) {
     calls.push_back({open, flags, name.text});
@@ -14,32 +13,6 @@ bool RecordingChooser::Choose(HWND, bool open, DWORD flags, FileNameBuffer& name
     lstrcpynA(name.text, answers.front().c_str(), sizeof name.text);
     answers.pop_front();
     return true;
-}
-
-namespace {
-void RemoveFolder(const std::string& folder) {
-    std::string doubleNull = folder + std::string(1, '\0');
-    SHFILEOPSTRUCTA remove{nullptr, FO_DELETE, doubleNull.c_str(), nullptr,
-                           FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI, FALSE, nullptr, nullptr};
-    ::SHFileOperationA(&remove);
-}
-}  // namespace
-
-void DatabaseFixture::SetUp() {
-    ::GetCurrentDirectoryA(sizeof previousFolder_, previousFolder_);
-    char temp[MAX_PATH] = "";
-    ::GetTempPathA(sizeof temp, temp);
-    folder_ = std::string(temp) + "quillon_db_test";
-    RemoveFolder(folder_);
-    ::CreateDirectoryA(folder_.c_str(), nullptr);
-    ::SetCurrentDirectoryA(folder_.c_str());
-    MainWindowFixture::SetUp();
-}
-
-void DatabaseFixture::TearDown() {
-    MainWindowFixture::TearDown();
-    ::SetCurrentDirectoryA(previousFolder_);
-    RemoveFolder(folder_);
 }
 
 std::vector<std::string> DatabaseFixture::ShownNames() const {

@@ -30,17 +30,11 @@ public:
 
 class DatabaseFixture : public MainWindowFixture {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     void Command(UINT id) { ::SendMessageA(hwnd_, WM_COMMAND, id, 0); }
     // A static key under the scratch key.
     std::string KeyPath(const std::string& name) const { return scratch_.path() + "\\" + name; }
     std::vector<std::string> ShownNames() const;
     std::vector<std::string> HiddenNames() const;
-    std::string folder_;  // the working folder, removed afterwards
-
-private:
-    char previousFolder_[MAX_PATH] = "";
 };
 
 namespace dbtest {

@@ -172,8 +172,10 @@ TEST_F(Databases, ExportsWriteShownThenHiddenAndSkipPages) {
     Command(ID_FILE_EXPORT_SHOWN);
     EXPECT_EQ(chooser_.calls.back().proposed, folder_ + "\\shown.TWEAKDB");
 
-    // The exported database brings the categories back into another window.
+    // The exported database brings the categories back into another window
+    // (which first offers the databases it finds in its folder: declined).
     MakeWindow();
+    prompt_.asked.clear();
     window_->ImportDatabase(folder_ + "\\all.tweakdb");
     EXPECT_EQ(ShownNames(), (Names{"Shown 1", "Shown 2"}));
     EXPECT_EQ(HiddenNames(), (Names{"Hidden"}));

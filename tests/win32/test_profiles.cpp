@@ -224,22 +224,10 @@ TEST_F(Profiles, TheMenuIsFilledFromTheFolderAtStart) {
 class ProfileCommandLine : public testing::Test {
 protected:
     void SetUp() override {
-        std::string program = testsupport::WindowsPathFromEnvironment("QUILLON_EXE");
-        ASSERT_FALSE(program.empty()) << "QUILLON_EXE is not set";
-        char temp[MAX_PATH] = "";
-        ::GetTempPathA(sizeof temp, temp);
-        folder_ = std::string(temp) + "quillon_profile_cli";
-        ::CreateDirectoryA(folder_.c_str(), nullptr);
-        ::CreateDirectoryA((folder_ + "\\Profiles").c_str(), nullptr);
-        exe_ = folder_ + "\\Quillon.exe";
-        ASSERT_TRUE(::CopyFileA(program.c_str(), exe_.c_str(), FALSE));
         programkey::Prepare();
-    }
-    void TearDown() override {
-        ::DeleteFileA(exe_.c_str());
-        ::DeleteFileA((folder_ + "\\Profiles\\My profile.qlp").c_str());
-        ::RemoveDirectoryA((folder_ + "\\Profiles").c_str());
-        ::RemoveDirectoryA(folder_.c_str());
+        folder_ = copy_.folder();
+        exe_ = copy_.exe();
+        ::CreateDirectoryA((folder_ + "\\Profiles").c_str(), nullptr);
     }
     // Runs the program and watches for windows of its own until it ends.
     long Run(const std::string& arguments, bool& sawMainWindow) {
@@ -253,6 +241,7 @@ protected:
         }
         return -1;
     }
+    ProgramCopy copy_;
     std::string folder_, exe_;
     ScratchKey scratch_{"ProfileCommandLine"};
 };

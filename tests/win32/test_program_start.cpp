@@ -16,8 +16,7 @@ class ProgramStart : public testing::Test {
 protected:
     void SetUp() override {
         programkey::Prepare();
-        program_ = testsupport::WindowsPathFromEnvironment("QUILLON_EXE");
-        ASSERT_FALSE(program_.empty()) << "QUILLON_EXE is not set";
+        program_ = copy_.exe();
     }
     void TearDown() override { programkey::Prepare(); }
 
@@ -30,6 +29,7 @@ protected:
         ::PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(process.WaitForExit(20000), 0);
     }
+    ProgramCopy copy_;
     std::string program_;
 };
 

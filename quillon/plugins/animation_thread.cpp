@@ -1,0 +1,91 @@
+#include "animation_thread.h"
+
+#include "exports.h"
+
+bool AnimationPlugin::Load(HWND window) {
+    module = ::LoadLibraryA(fileName.c_str());
+    if (module) {
+        init = winlib::GetExport<AnimationInitFunction>(module, "Init");
+        exit = winlib::GetExport<AnimationPlainFunction>(module, "Exit");
+        drawFrame = winlib::GetExport<AnimationDrawFrameFunction>(module, "DrawFrame");
+        resize = winlib::GetExport<AnimationPlainFunction>(module, "Resize");
+        if (init && init(window) != 0) return true;
+        ::FreeLibrary(module);
+        module = nullptr;
+    }
+    init = nullptr;
+    exit = resize = nullptr;
+    drawFrame = nullptr;
+    return false;
+}
+
+void AnimationPlugin::Tick() {
+    if (drawFrame) {
+        LARGE_INTEGER counter, frequency;
+        ::QueryPerformanceCounter(&counter);
+        ::QueryPerformanceFrequency(&frequency);
+        // Whole seconds and the remainder apart, so the product cannot
+        // overflow after a long uptime.
+        long long seconds = counter.QuadPart / frequency.QuadPart;
+        long long rest = counter.QuadPart % frequency.QuadPart;
+        drawFrame(seconds * 1000000 + rest * 1000000 / frequency.QuadPart);
+    }
+    ::Sleep(16);
+}
+
+void AnimationPlugin::Unload() {
+    if (!module) return;
+    if (exit) exit();
+    ::FreeLibrary(module);
+    module = nullptr;
+    init = nullptr;
+    exit = resize = nullptr;
+    drawFrame = nullptr;
+}
+
+AnimationThread::AnimationThread(HWND stripWindow, std::string fileName)
+    : stripWindow_(stripWindow), fileName_(std::move(fileName)) {}
+
+AnimationThread::~AnimationThread() {
+    if (thread_) ::CloseHandle(thread_);
+}
+
+bool AnimationThread::Start() {
+    if (thread_) return false;
+    thread_ = ::CreateThread(nullptr, 0, &AnimationThread::ThreadMain, this, 0, &threadId_);
+    return thread_ != nullptr;
+}
+
+DWORD WINAPI AnimationThread::ThreadMain(void* self) {
+    static_cast<AnimationThread*>(self)->Run();
+    return 0;
+}
+
+void AnimationThread::Run() {
+    AnimationPlugin plugin(fileName_);
+    plugin.Load(stripWindow_);  // a failed load still idles until stopped
+    MSG message;
+    // The flag covers a stop that came before this thread had a message
+    // queue to receive WM_QUIT in.
+    while (!stopRequested_) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) break;
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+            continue;
+        }
+        plugin.Tick();
+    }
+    plugin.Unload();
+}
+
+bool AnimationThread::Stop(DWORD waitMs) {
+    if (!thread_) return true;
+    stopRequested_ = true;
+    ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    return ::WaitForSingleObject(thread_, waitMs) == WAIT_OBJECT_0;
+}
+
+bool AnimationThread::Running() const {
+    return thread_ && ::WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT;
+}

@@ -1,0 +1,54 @@
+// TabPlugin: a tab whose page comes from a "*_Tab.dll". It loads the DLL,
+// binds its exports, initialises it with the main window and forwards the
+// page operations. A DLL that is missing or fails to initialise still makes
+// an object: an invalid tab that keeps its file name, so the layout keeps it
+// and the next start tries again.
+#pragma once
+
+#include "byte_io.h"
+#include "plugin_abi.h"
+#include "tab_object.h"
+
+#include <memory>
+#include <string>
+
+class TabPlugin : public TabObject {
+public:
+    // A plug-in found in the program folder.
+    TabPlugin(const std::string& fileName, QuillonHostWindow* mainWindow);
+    // A plug-in record of Tabs.stream after its type tag: the file name as a
+    // record string. Null, with the reader failed, when the record is damaged.
+    static std::unique_ptr<TabPlugin> Read(quillon::ByteReader& in, QuillonHostWindow* mainWindow);
+    ~TabPlugin() override;
+    TabPlugin(const TabPlugin&) = delete;
+    TabPlugin& operator=(const TabPlugin&) = delete;
+
+    std::string GetName() const override;
+    bool IsValid() const override { return module_ != nullptr; }
+    std::string GetErrorText() const override { return "Load error"; }
+    bool Save(quillon::ByteWriter& out) const override;
+    void Show() override;
+    void Hide() override;
+    void GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) override;
+    void Resize() override;
+    void Paint(HDC dc) override;
+
+    std::string GetFileName() const { return fileName_; }
+
+private:
+    void BindExports(QuillonHostWindow* mainWindow);
+    void ClearEntryPoints();
+
+    std::string fileName_;
+    HMODULE module_ = nullptr;
+    ExportedInterfaceFunction exportedInterface_ = nullptr;
+    InitWithObjectFunction initWithObject_ = nullptr;
+    InitWithHandleFunction initWithHandle_ = nullptr;
+    PageFunction exit_ = nullptr;
+    PageFunction show_ = nullptr;
+    PageFunction hide_ = nullptr;
+    GetConstraintsFunction getConstraints_ = nullptr;
+    PageFunction resize_ = nullptr;
+    PaintFunction paint_ = nullptr;
+    GetNameFunction getName_ = nullptr;
+};
