@@ -13,10 +13,14 @@ bool AnimationPlugin::Load(HWND window) {
         ::FreeLibrary(module);
         module = nullptr;
     }
+    ClearEntryPoints();
+    return false;
+}
+
+void AnimationPlugin::ClearEntryPoints() {
     init = nullptr;
     exit = resize = nullptr;
     drawFrame = nullptr;
-    return false;
 }
 
 void AnimationPlugin::Tick() {
@@ -38,9 +42,7 @@ void AnimationPlugin::Unload() {
     if (exit) exit();
     ::FreeLibrary(module);
     module = nullptr;
-    init = nullptr;
-    exit = resize = nullptr;
-    drawFrame = nullptr;
+    ClearEntryPoints();
 }
 
 AnimationThread::AnimationThread(HWND stripWindow, std::string fileName)

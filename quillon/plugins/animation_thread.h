@@ -22,6 +22,7 @@ struct AnimationPlugin {
     void Tick();
     // Exit and unload.
     void Unload();
+    void ClearEntryPoints();
 
     std::string fileName;
     HMODULE module = nullptr;

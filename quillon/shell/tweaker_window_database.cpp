@@ -10,7 +10,7 @@
 #include "prompt.h"
 #include "setting_list.h"
 
-#include <mbstring.h>
+#include "text_compare.h"
 
 #include <utility>
 
@@ -19,11 +19,6 @@ namespace {
 // A database holds category definitions only; anything larger than this is
 // not one.
 constexpr uint64_t kMaxDatabaseBytes = 64u * 1024 * 1024;
-
-bool SameText(const std::string& a, const std::string& b) {
-    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                      reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
-}
 
 template <typename Match>
 Category* FindCategory(const CTweakerWindow::TabList& shown, const CTweakerWindow::TabList& hidden,
@@ -47,14 +42,15 @@ void ReportDamagedDatabase(HWND owner, const std::string& path) {
 
 Category* CTweakerWindow::FindCategoryByKey(HKEY root, const std::string& subKey) const {
     return FindCategory(shownTabs_, hiddenTabs_, [&](const CategoryKey& key) {
-        return !key.dynamic && key.root == root && SameText(key.subKey, subKey);
+        return !key.dynamic && key.root == root && SameTextIgnoringCase(key.subKey, subKey);
     });
 }
 
 Category* CTweakerWindow::FindCategoryByLookup(const std::string& dllFile,
                                                const std::string& parameter) const {
     return FindCategory(shownTabs_, hiddenTabs_, [&](const CategoryKey& key) {
-        return key.dynamic && SameText(key.dllFile, dllFile) && SameText(key.parameter, parameter);
+        return key.dynamic && SameTextIgnoringCase(key.dllFile, dllFile) &&
+               SameTextIgnoringCase(key.parameter, parameter);
     });
 }
 

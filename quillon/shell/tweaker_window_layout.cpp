@@ -12,7 +12,7 @@
 #include "setting_list.h"
 #include "tab_plugin.h"
 
-#include <mbstring.h>
+#include "text_compare.h"
 
 #include <utility>
 
@@ -24,18 +24,13 @@ constexpr DWORD kDefaultListStyle = 0x24;
 // A layout holds names and settings only; anything larger is not one.
 constexpr uint64_t kMaxLayoutBytes = 64u * 1024 * 1024;
 
-bool SameFileName(const std::string& a, const std::string& b) {
-    return ::_mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                      reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
-}
-
 }  // namespace
 
 TabPlugin* CTweakerWindow::FindPlugin(const std::string& fileName) const {
     for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
         for (const auto& tab : *tabs)
             if (auto* plugin = dynamic_cast<TabPlugin*>(tab.get()))
-                if (SameFileName(plugin->GetFileName(), fileName)) return plugin;
+                if (SameTextIgnoringCase(plugin->GetFileName(), fileName)) return plugin;
     return nullptr;
 }
 
