@@ -126,6 +126,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         LRESULT result = 0;
         if (child && child != this && child->OnReflectedNotify(header, result)) return result;
     }
+    if (message == WM_COMMAND && lParam) {
+        CWnd* child = FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+        if (child && child != this && child->OnReflectedCommand(HIWORD(wParam))) return 0;
+    }
     return Default(message, wParam, lParam);
 }
 

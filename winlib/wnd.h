@@ -78,6 +78,12 @@ protected:
         (void)header, (void)result;
         return false;
     }
+    // A WM_COMMAND notification (BN_CLICKED, CBN_SELCHANGE ...) a control
+    // sends its parent, offered back to the control's own object first.
+    virtual bool OnReflectedCommand(UINT notifyCode) {
+        (void)notifyCode;
+        return false;
+    }
     // Called after WM_NCDESTROY, when the handle is already gone.
     virtual void PostNcDestroy() {}
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
