@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
   wine wine32:i386 xvfb xauth x11-utils
-  libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386
+  libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libxcomposite1:i386
   imagemagick python3
 )
 

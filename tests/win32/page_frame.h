@@ -1,11 +1,16 @@
-// A bare frame that answers the application messages a category list asks
-// its main window: the page rectangle, the list style and the icon list.
+// A bare frame that answers the application messages a page asks its main
+// window: the page rectangle, the list style, the icon list and the font, and
+// keeps the status texts it was sent.
 #pragma once
 
 #include "app_messages.h"
+#include "gdi.h"
 #include "wnd.h"
 
 #include <commctrl.h>
+
+#include <string>
+#include <vector>
 
 class PageFrame : public winlib::CWnd {
 public:
@@ -13,6 +18,7 @@ public:
         images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 2, 0);
         ImageList_AddIcon(images_, ::LoadIconA(nullptr, IDI_INFORMATION));
         ImageList_AddIcon(images_, ::LoadIconA(nullptr, IDI_WINLOGO));
+        font_.CreateFont(8, "Ms Sans Serif");
         CreateEx(0,
                  RegisterWindowClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
                                      static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), nullptr),
@@ -25,6 +31,8 @@ public:
     int closeRequests = 0;
     int widthCopies = 0;
     bool quitOnClose = false;
+    std::vector<std::string> statusTexts;
+    winlib::CFont& font() { return font_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -40,6 +48,11 @@ protected:
             return LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
         case UM_GETIMAGELIST:
             return reinterpret_cast<LRESULT>(images_);
+        case UM_GETFONT:
+            return reinterpret_cast<LRESULT>(&font_);
+        case UM_SETSTATUSTEXT:
+            statusTexts.push_back(wParam ? reinterpret_cast<const char*>(wParam) : "");
+            return 0;
         case UM_COPYCOLUMNWIDTHS:
             ++widthCopies;
             return 0;
@@ -54,4 +67,5 @@ protected:
 
 private:
     HIMAGELIST images_;
+    winlib::CFont font_;
 };

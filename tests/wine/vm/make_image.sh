@@ -42,6 +42,19 @@ if [ ! -f "$root/.quillon-packages" ]; then
   trap - EXIT
   touch "$root/.quillon-packages"
 fi
+# Wine draws OpenGL into child windows (the animation strip) through
+# XComposite, which it loads only if the library is there.
+if [ ! -f "$root/.quillon-packages-composite" ]; then
+  cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+  mount --bind /proc "$root/proc"
+  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
+  chroot "$root" apt-get update -q
+  chroot "$root" apt-get install -y -q --no-install-recommends libxcomposite1:i386 || true
+  chroot "$root" apt-get clean
+  umount "$root/proc"
+  trap - EXIT
+  touch "$root/.quillon-packages-composite"
+fi
 install -m 0755 "$here/guest_init.sh" "$root/quillon-init"
 rm -f "$cache/root.img"
 mke2fs -q -t ext4 -d "$root" -F "$cache/root.img" 8G

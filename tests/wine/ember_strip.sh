@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The fire animation DLL drawing with Wine's OpenGL, as the X server shows it:
+#   ember_strip.sh <prefix> <testbin folder> <Ember_Animation.dll> <screenshot>
+# Runs it in ember_host's strip, photographs the strip until flames cover a
+# tenth of it, keeps the last picture and closes the host, which must stop
+# the animation thread and unload the DLL.
+set -uo pipefail
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+prefix=$1 testbin=$2 dll=$3 shot=$4
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+mkdir -p "$(dirname "$shot")"
+
+wine "$testbin/ember_host.exe" "$(winepath -w "$dll")" &
+host=$!
+for _ in $(seq 1 100); do
+  wine "$testbin/close_window.exe" --find "Ember host" && break
+  sleep 0.3
+done
+
+# Fire colours: red well above blue (dark blue embers and black do not count).
+share=0
+for _ in $(seq 1 40); do
+  sleep 1
+  import -window root -crop 96x64+100+0 +repage "$shot" 2>/dev/null || continue
+  share=$(convert "$shot" -fx '(r > 0.3 && r > b + 0.2) ? 1 : 0' -format '%[fx:mean]' info:)
+  awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' && break
+done
+echo "share of the strip in fire colours: $share (picture: $shot)"
+
+wine "$testbin/close_window.exe" "Ember host" 20000
+closed=$?
+wait $host
+status=$?
+echo "host closed: $closed, exit code: $status (0: thread ended in time and the DLL is unloaded)"
+awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' || { echo "no flames in the strip"; exit 1; }
+[ "$closed" = 0 ] && [ "$status" = 0 ]
