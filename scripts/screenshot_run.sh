@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts dist/Quillon.exe in a virtual display, saves a screenshot to
 # screenshots/quillon.png (and, on a first start that asks for the graphics
-# card, screenshots/select_card.png) and closes the window as a user would.
+# card or offers new plug-ins, screenshots/select_card.png and
+# screenshots/add_plugin.png) and closes the window as a user would.
 # Expects a built tree; scripts/run.sh calls it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,6 +32,19 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wine build/win32/testbin/close_window.exe --pick "Select graphic card" 1042 0
     sleep 1
   fi
+  # New plug-ins and databases in the program folder are offered at start-up:
+  # the screenshot of the first question, then every one is taken.
+  if wine build/win32/testbin/close_window.exe --find "Confirm add plugin"; then
+    import -window root screenshots/add_plugin.png
+    for _ in $(seq 1 10); do
+      wine build/win32/testbin/close_window.exe --press "Confirm add plugin" 6 || break
+      sleep 1
+    done
+    sleep 1
+  fi
+  # The first tab, as a user would open it.
+  wine build/win32/testbin/close_window.exe --click "Quillon - v1.1" SysTabControl32 30 8
+  sleep 1
   import -window root screenshots/quillon.png
   # Close it the way a user does, so it stores what it stores on close.
   wine build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
