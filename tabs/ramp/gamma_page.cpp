@@ -77,15 +77,14 @@ bool GammaPage::Init(HWND mainWindow) {
     slider_->SendMessage(TBM_SETLINESIZE, 0, 1);
     slider_->SendMessage(TBM_SETPAGESIZE, 0, 4);
     slider_->SendMessage(TBM_SETTICFREQ, 4, 0);
-    slider_->SetPos(SliderFromGamma(ReadGamma()));
+    currentGamma_ = ReadGamma();
+    slider_->SetPos(SliderFromGamma(currentGamma_));
 
     reset_ = std::make_unique<ResetButton>(*this);
     if (!reset_->Create("Reset", WS_CHILD | BS_DEFPUSHBUTTON, page, *container_, kResetButtonId) ||
         !reset_->SubclassWindow(reset_->m_hWnd))
         return false;
     reset_->SetFont(font);
-
-    currentGamma_ = ReadGamma();
     return true;
 }
 
