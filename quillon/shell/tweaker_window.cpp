@@ -99,7 +99,8 @@ void CTweakerWindow::CreateBars() {
     RECT none{0, 0, 0, 0};
     statusBar_.Create(WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, none, m_hWnd,
                       IDC_STATUS_BAR);
-    animationStrip_.Create("", SS_BLACKRECT, none, m_hWnd, IDC_ANIMATION_STRIP);
+    animationStrip_.Create("", WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_BLACKRECT, none, m_hWnd,
+                           IDC_ANIMATION_STRIP);
 }
 
 void CTweakerWindow::CreateTabBar() {

@@ -159,6 +159,11 @@ TEST_F(Layouts, TheStoredAnimationRunsAndWaitsWhileStartedInTheTray) {
     EXPECT_EQ(window_->runningAnimation(), "Missing_Animation.dll")
         << "a failed load still runs the thread";
     EXPECT_TRUE(window_->animationStrip().IsWindowVisible());
+    HWND strip = window_->animationStrip().m_hWnd;
+    EXPECT_EQ(::GetDlgCtrlID(strip), 2004);
+    const LONG style = ::GetWindowLongA(strip, GWL_STYLE);
+    const LONG wanted = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | SS_BLACKRECT;
+    EXPECT_EQ(style & wanted, wanted) << "the animation draws on a clipped black strip";
 
     Open(layout, "-minimize");
     EXPECT_EQ(window_->runningAnimation(), "");
