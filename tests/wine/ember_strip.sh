@@ -13,6 +13,15 @@ export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 mkdir -p "$(dirname "$shot")"
 
+# Debian 12's Wine 8.0 build gives the device context of every child window
+# no X drawable (a change of its own to the X11 driver's GetDC), so OpenGL
+# output of a child window is copied nowhere and the strip cannot show the
+# fire. The test machine runs Debian 13's Wine instead.
+if wine --version 2>/dev/null | grep -q '^wine-8\.0 (Debian 8\.0~repack'; then
+  echo "skipped: $(wine --version) cannot show OpenGL in child windows"
+  exit 77
+fi
+
 wine "$testbin/ember_host.exe" "$(winepath -w "$dll")" &
 host=$!
 for _ in $(seq 1 100); do
@@ -25,8 +34,11 @@ share=0
 for _ in $(seq 1 40); do
   sleep 1
   import -window root -crop 96x64+100+0 +repage "$shot" 2>/dev/null || continue
-  share=$(convert "$shot" -fx '(r > 0.3 && r > b + 0.2) ? 1 : 0' -format '%[fx:mean]' info:)
-  awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' && break
+  # Only the number counts: anything else ImageMagick prints is not a share.
+  share=$(convert "$shot" -fx '(r > 0.3 && r > b + 0.2) ? 1 : 0' -format '%[fx:mean]\n' info: \
+          2>/dev/null | grep -Eo '^[0-9.]+(e-?[0-9]+)?$' | tail -n 1)
+  share=${share:-0}
+  awk -v s="$share" 'BEGIN { exit !(s + 0 > 0.1) }' && break
 done
 echo "share of the strip in fire colours: $share (picture: $shot)"
 
@@ -35,5 +47,5 @@ closed=$?
 wait $host
 status=$?
 echo "host closed: $closed, exit code: $status (0: thread ended in time and the DLL is unloaded)"
-awk -v s="$share" 'BEGIN { exit !(s > 0.1) }' || { echo "no flames in the strip"; exit 1; }
+awk -v s="$share" 'BEGIN { exit !(s + 0 > 0.1) }' || { echo "no flames in the strip"; exit 1; }
 [ "$closed" = 0 ] && [ "$status" = 0 ]

@@ -4,6 +4,9 @@
 # with Wine, Xvfb and CMake, started under QEMU. The image is kept in
 # $QUILLON_VM_CACHE (default /var/cache/quillon-wine-vm) and rebuilt only when
 # this script or the guest's start-up script change.
+# Debian 13 (Wine 10), not 12: Debian 12's Wine 8 build leaves the device
+# contexts of child windows without an X drawable, so OpenGL drawn into a
+# child window (the animation strip) never reaches the screen.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${QUILLON_VM_CACHE:-/var/cache/quillon-wine-vm}
@@ -28,7 +31,7 @@ if [ ! -f "$root/.quillon-packages" ]; then
   rm -rf "$root"
   debootstrap --variant=minbase --arch=amd64 \
     --include=linux-image-amd64,kmod,xvfb,xauth,x11-utils,cmake,imagemagick,python3,procps \
-    bookworm "$root" http://deb.debian.org/debian
+    trixie "$root" http://deb.debian.org/debian
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
   mount --bind /proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT
