@@ -20,10 +20,9 @@ int CTweakerWindow::IndexOfShown(const TabObject* tab) const {
     return -1;
 }
 
-void CTweakerWindow::HighlightCurrentTab() {
-    int index = IndexOfShown(currentTab_);
-    if (index >= 0) tabBar_.SetCurSel(index);
-}
+// Without a current tab no tab looks selected (the tab control selects the
+// first tab it gets), so a click on any tab opens its page.
+void CTweakerWindow::HighlightCurrentTab() { tabBar_.SetCurSel(IndexOfShown(currentTab_)); }
 
 void CTweakerWindow::SelectTab(TabObject* tab) {
     if (currentTab_) currentTab_->Hide();
@@ -40,6 +39,7 @@ void CTweakerWindow::SelectTab(TabObject* tab) {
 void CTweakerWindow::AddShownTab(std::unique_ptr<TabObject> tab) {
     tabBar_.InsertItem(static_cast<int>(shownTabs_.size()), tab->GetName());
     shownTabs_.push_back(std::move(tab));
+    HighlightCurrentTab();
 }
 
 int CTweakerWindow::HitTestTab(POINT screenPoint) {

@@ -223,4 +223,24 @@ TEST_F(Layouts, NewPluginsAndDatabasesInTheFolderAreOffered) {
     EXPECT_TRUE(prompt_.asked.empty()) << "both plug-ins are known by their file names";
 }
 
+TEST_F(Layouts, AnOfferedPluginWaitsUnselectedUntilItsTabIsClicked) {
+    CopyFixture("Plain_Tab.dll", "Extra_Tab.dll");
+    prompt_.answers = {IDYES};
+    Layout layout;
+    Open(layout);
+    ASSERT_EQ(ShownNames(), (Names{"Page Plain"}));
+    EXPECT_EQ(window_->currentTab(), nullptr);
+    HWND bar = window_->tabBar().m_hWnd;
+    EXPECT_EQ(::SendMessageA(bar, TCM_GETCURSEL, 0, 0), -1) << "no tab looks open without a page";
+
+    RECT item{};
+    ::SendMessageA(bar, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ::SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageA(bar, WM_LBUTTONUP, 0, point);
+    ASSERT_NE(window_->currentTab(), nullptr);
+    EXPECT_EQ(window_->currentTab()->GetName(), "Page Plain");
+    EXPECT_EQ(::SendMessageA(bar, TCM_GETCURSEL, 0, 0), 0);
+}
+
 }  // namespace
