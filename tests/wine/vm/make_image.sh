@@ -45,19 +45,26 @@ if [ ! -f "$root/.quillon-packages" ]; then
   trap - EXIT
   touch "$root/.quillon-packages"
 fi
-# Wine draws OpenGL into child windows (the animation strip) through
-# XComposite, which it loads only if the library is there.
-if [ ! -f "$root/.quillon-packages-composite" ]; then
+# Packages added after the first install, each once: add_packages <marker> <package>...
+add_packages() {
+  local marker=$root/.quillon-packages-$1
+  shift
+  [ -f "$marker" ] && return 0
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
   mount --bind /proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT
   chroot "$root" apt-get update -q
-  chroot "$root" apt-get install -y -q --no-install-recommends libxcomposite1:i386 || true
+  chroot "$root" apt-get install -y -q --no-install-recommends "$@" || true
   chroot "$root" apt-get clean
   umount "$root/proc"
   trap - EXIT
-  touch "$root/.quillon-packages-composite"
-fi
+  touch "$marker"
+}
+# Wine draws OpenGL into child windows (the animation strip) through
+# XComposite, which it loads only if the library is there.
+add_packages composite libxcomposite1:i386
+# Wine's own fonts: without Marlett the caption buttons it draws show letters.
+add_packages fonts fonts-wine
 install -m 0755 "$here/guest_init.sh" "$root/quillon-init"
 rm -f "$cache/root.img"
 mke2fs -q -t ext4 -d "$root" -F "$cache/root.img" 8G
