@@ -31,6 +31,7 @@ done
 
 # Fire colours: red well above blue (dark blue embers and black do not count).
 share=0
+enough_fire() { awk -v s="$share" 'BEGIN { exit !(s + 0 > 0.1) }'; }
 for _ in $(seq 1 40); do
   sleep 1
   import -window root -crop 96x64+100+0 +repage "$shot" 2>/dev/null || continue
@@ -38,7 +39,7 @@ for _ in $(seq 1 40); do
   share=$(convert "$shot" -fx '(r > 0.3 && r > b + 0.2) ? 1 : 0' -format '%[fx:mean]\n' info: \
           2>/dev/null | grep -Eo '^[0-9.]+(e-?[0-9]+)?$' | tail -n 1)
   share=${share:-0}
-  awk -v s="$share" 'BEGIN { exit !(s + 0 > 0.1) }' && break
+  enough_fire && break
 done
 echo "share of the strip in fire colours: $share (picture: $shot)"
 
@@ -47,5 +48,5 @@ closed=$?
 wait $host
 status=$?
 echo "host closed: $closed, exit code: $status (0: thread ended in time and the DLL is unloaded)"
-awk -v s="$share" 'BEGIN { exit !(s + 0 > 0.1) }' || { echo "no flames in the strip"; exit 1; }
+enough_fire || { echo "no flames in the strip"; exit 1; }
 [ "$closed" = 0 ] && [ "$status" = 0 ]

@@ -27,25 +27,7 @@ fi
 
 mkdir -p "$cache"
 root=$cache/root
-if [ ! -f "$root/.quillon-packages" ]; then
-  rm -rf "$root"
-  debootstrap --variant=minbase --arch=amd64 \
-    --include=linux-image-amd64,kmod,xvfb,xauth,x11-utils,cmake,imagemagick,python3,procps \
-    trixie "$root" http://deb.debian.org/debian
-  cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-  mount --bind /proc "$root/proc"
-  trap 'umount "$root/proc" 2>/dev/null || true' EXIT
-  chroot "$root" dpkg --add-architecture i386
-  chroot "$root" apt-get update -q
-  # Set-up steps of 32-bit packages cannot run here; the guest finishes them.
-  chroot "$root" apt-get install -y -q --no-install-recommends \
-    wine wine32:i386 wine64 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 || true
-  chroot "$root" apt-get clean
-  umount "$root/proc"
-  trap - EXIT
-  touch "$root/.quillon-packages"
-fi
-# Packages added after the first install, each once: add_packages <marker> <package>...
+# Installs packages into the image once: add_packages <marker> <package>...
 add_packages() {
   local marker=$root/.quillon-packages-$1
   shift
@@ -54,12 +36,22 @@ add_packages() {
   mount --bind /proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT
   chroot "$root" apt-get update -q
+  # Set-up steps of 32-bit packages cannot run here; the guest finishes them.
   chroot "$root" apt-get install -y -q --no-install-recommends "$@" || true
   chroot "$root" apt-get clean
   umount "$root/proc"
   trap - EXIT
   touch "$marker"
 }
+if [ ! -f "$root/.quillon-packages" ]; then
+  rm -rf "$root"
+  debootstrap --variant=minbase --arch=amd64 \
+    --include=linux-image-amd64,kmod,xvfb,xauth,x11-utils,cmake,imagemagick,python3,procps \
+    trixie "$root" http://deb.debian.org/debian
+  chroot "$root" dpkg --add-architecture i386
+  add_packages wine wine wine32:i386 wine64 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386
+  touch "$root/.quillon-packages"
+fi
 # Wine draws OpenGL into child windows (the animation strip) through
 # XComposite, which it loads only if the library is there.
 add_packages composite libxcomposite1:i386
