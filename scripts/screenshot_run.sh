@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Starts dist/Quillon.exe in a virtual display, saves a screenshot to
+# Starts dist/Quillon.exe on the test desktop, saves a screenshot to
 # screenshots/quillon.png (and, on a first start that asks for the graphics
 # card or offers new plug-ins, screenshots/select_card.png and
 # screenshots/add_plugin.png) and closes the window as a user would.
 # Expects a built tree; scripts/run.sh calls it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The program sees the test desktop the Wine tests use: real display modes,
+# gamma and a mixer (tests/wine/with_desktop.sh). The prefix is made there
+# too, since a prefix made without a display keeps Wine's null display driver.
+if [ -z "${QUILLON_TEST_DISPLAY:-}" ]; then
+  exec bash tests/wine/with_desktop.sh bash "$0" "$@"
+fi
 export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-quillon}
 [ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
@@ -16,7 +22,7 @@ mkdir -p screenshots
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 wineserver -w
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+bash -c '
   wine dist/Quillon.exe "$@" &
   program=$!
   # Wait for the window (close_window --find only looks for it).

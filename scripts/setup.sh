@@ -2,15 +2,30 @@
 # Installs everything the build and the tests need. Safe to run again: it
 # only asks apt for what is missing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake make g++ clang libclang-rt-14-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
-  wine wine32:i386 xvfb xauth x11-utils
-  libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libxcomposite1:i386
-  imagemagick python3
+  xvfb xauth x11-utils imagemagick python3
 )
+# Wine and its test desktop run here only where this computer runs 32-bit
+# programs; elsewhere they run in the emulated test machine, which brings
+# its own (tests/wine/vm/make_image.sh).
+wine_packages=(
+  wine wine32:i386
+  libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libxcomposite1:i386
+  # The test desktop: Xorg's dummy driver gives Wine display modes and gamma
+  # ramps (through XRandR, which Wine loads only if its 32-bit library is
+  # there), PulseAudio's null sink gives it a mixer, xdotool presses keys.
+  xserver-xorg-core xserver-xorg-video-dummy
+  libxrandr2:i386 libxinerama1:i386 libxrender1:i386 libxcursor1:i386 libxi6:i386
+  pulseaudio libpulse0:i386 libasound2-plugins:i386 xdotool
+)
+if bash tests/wine/host_runs_i386.sh; then
+  packages+=("${wine_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,6 +41,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     $SUDO dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -q
+  bash scripts/apt_update.sh
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

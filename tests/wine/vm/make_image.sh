@@ -21,7 +21,7 @@ for tool in qemu-system-x86_64:qemu-system-x86 debootstrap:debootstrap mke2fs:e2
   command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
 done
 if [ ${#need[@]} -gt 0 ]; then
-  apt-get update -q
+  bash "$here/../../../scripts/apt_update.sh"
   apt-get install -y -q --no-install-recommends "${need[@]}"
 fi
 
@@ -35,7 +35,7 @@ add_packages() {
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
   mount --bind /proc "$root/proc"
   trap 'umount "$root/proc" 2>/dev/null || true' EXIT
-  chroot "$root" apt-get update -q
+  bash "$here/../../../scripts/apt_update.sh" "$root"
   # Set-up steps of 32-bit packages cannot run here; the guest finishes them.
   chroot "$root" apt-get install -y -q --no-install-recommends "$@" || true
   chroot "$root" apt-get clean
@@ -57,6 +57,12 @@ fi
 add_packages composite libxcomposite1:i386
 # Wine's own fonts: without Marlett the caption buttons it draws show letters.
 add_packages fonts fonts-wine
+# The test desktop: Xorg's dummy driver gives Wine display modes and gamma
+# ramps (through XRandR, which Wine loads only if its 32-bit library is
+# there), PulseAudio's null sink gives it a mixer, xdotool presses keys.
+add_packages desktop xserver-xorg-core xserver-xorg-video-dummy \
+  libxrandr2:i386 libxinerama1:i386 libxrender1:i386 libxcursor1:i386 libxi6:i386 \
+  pulseaudio libpulse0:i386 libasound2-plugins:i386 xdotool
 install -m 0755 "$here/guest_init.sh" "$root/quillon-init"
 rm -f "$cache/root.img"
 mke2fs -q -t ext4 -d "$root" -F "$cache/root.img" 8G

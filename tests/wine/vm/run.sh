@@ -6,6 +6,11 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 project=$(cd "$here/../../.." && pwd)
 cache=${QUILLON_VM_CACHE:-/var/cache/quillon-wine-vm}
+# One test machine at a time on this computer: it takes every core, and the
+# image is shared. A second caller (another work tree) waits its turn.
+mkdir -p "$cache"
+exec 9>"$cache/.lock"
+flock 9
 bash "$here/make_image.sh" || exit 1
 
 mkdir -p "$project/build/vm"
