@@ -1,6 +1,6 @@
 // Where the gamma tab reads and writes the display's gamma ramp. The tab
-// uses the screen; the tests put a device in its place that records what
-// would be set, since a virtual display has no ramp to change.
+// uses the screen; tests also put a device in its place that records every
+// ramp written.
 #pragma once
 
 #include "gamma_ramp.h"

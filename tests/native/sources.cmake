@@ -6,11 +6,13 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_byte_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_colour_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_fire_field.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_flash_field.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_frame_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_gamma_ramp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_platform_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_category_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_range_grammar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_refresh_modes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_root_key_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_setting_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_shell_names.cpp

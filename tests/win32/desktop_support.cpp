@@ -115,8 +115,6 @@ bool ProbeDisplay(DisplayProbe& out) {
             while (count < out.ramp.size() && fields >> value)
                 out.ramp[count++] = static_cast<WORD>(value);
             out.rampRead = count == out.ramp.size();
-        } else if (name == "volume") {
-            out.volumeRead = static_cast<bool>(fields >> out.volume);
         }
     }
     file.close();

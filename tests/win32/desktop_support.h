@@ -24,8 +24,6 @@ struct DisplayProbe {
     DWORD width = 0, height = 0, bitsPerPixel = 0, frequency = 0;
     bool rampRead = false;
     std::array<WORD, 768> ramp{};
-    bool volumeRead = false;
-    DWORD volume = 0;
 };
 bool ProbeDisplay(DisplayProbe& out);
 

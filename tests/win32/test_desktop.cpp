@@ -1,7 +1,7 @@
 // The test desktop itself: display modes that change, a gamma ramp that
 // reads back, a master volume that reads back, and keys pressed as a person
-// presses them. Each change is checked from outside this process by
-// display_probe.exe, and undone at the end.
+// presses them. Mode and ramp changes are checked from outside this process
+// by display_probe.exe, and every change is undone at the end.
 #include "desktop_support.h"
 #include "gamma_page.h"
 #include "master_volume.h"
@@ -118,7 +118,9 @@ TEST_F(GammaRamps, TheGammaTabChangesTheScreensRamp) {
     ramp::GammaPage page(screen);
     ASSERT_TRUE(page.Init(frame.m_hWnd));
     page.Show();
-    EXPECT_EQ(frame.statusTexts.back(), "Gamma: 1.00") << "the identity ramp reads as gamma 1";
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(page.container(), ramp::kSliderId), TBM_GETPOS, 0, 0),
+              ramp::kSliderIdentity)
+        << "the X server's identity ramp (i * 257) reads as gamma 1";
     HWND slider = ::GetDlgItem(page.container(), ramp::kSliderId);
     HWND reset = ::GetDlgItem(page.container(), ramp::kResetButtonId);
 
@@ -148,20 +150,18 @@ protected:
     DWORD volume_ = 0;
 };
 
+// Wine keeps the mixer's master volume per process (its audio session), so
+// the volume is read back by the program that set it: that is how a game and
+// the hook library inside it see it.
 TEST_F(MasterVolume, AVolumeSetIsWhatIsReadBack) {
     if (!testsupport::DesktopHasSound())
         GTEST_SKIP() << "no sound server on the test desktop (PulseAudio is not installed here)";
     ASSERT_TRUE(saved_) << "the mixer has a speakers line with a volume control";
-    for (DWORD wanted : {DWORD{0x4000}, DWORD{0xC000}, DWORD{0}}) {
+    for (DWORD wanted : {DWORD{0x4000}, DWORD{0xC000}, DWORD{0}, DWORD{0xFFFF}}) {
         ASSERT_TRUE(winlib::SetMasterVolume(wanted));
-        DWORD read = 0xFFFFFFFF;
+        DWORD read = 0x12345678;
         ASSERT_TRUE(winlib::GetMasterVolume(read));
         EXPECT_NEAR(static_cast<double>(read), wanted, 256.0) << "set " << wanted;
-        DisplayProbe probe;
-        ASSERT_TRUE(testsupport::ProbeDisplay(probe));
-        ASSERT_TRUE(probe.volumeRead);
-        EXPECT_NEAR(static_cast<double>(probe.volume), wanted, 256.0)
-            << "another program reads the same master volume";
     }
 }
 

@@ -1,7 +1,8 @@
 // The gamma tab on a real frame: the slider starts at the display's gamma,
 // every move writes a ramp, "Reset" writes the identity, and the layout and
-// visibility follow the host. The display is replaced by a device that keeps
-// what would be set; a virtual display has no ramp of its own to change.
+// visibility follow the host. Here the display is replaced by a device that
+// keeps every ramp written, so the exact entries and their order can be
+// checked; test_desktop.cpp drives the page on the real screen's ramp.
 #include "gamma_page.h"
 #include "page_frame.h"
 #include "tab_plugin.h"

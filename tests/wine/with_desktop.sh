@@ -9,6 +9,9 @@
 # (pulse or none) and QUILLON_TEST_KEYS (xdotool or none), so tests that need modes, gamma or sound can skip with a
 # reason instead of failing or passing for nothing.
 #
+# QUILLON_TEST_DESKTOP_FALLBACK=1 starts the fallback (Xvfb, no sound), as a
+# machine without Xorg's dummy driver or PulseAudio would.
+#
 # Both servers are this script's own: it picks a free display number, waits
 # until each answers, and stops them when the command ends, also on failure
 # or interruption. It never touches a server it did not start.
@@ -107,11 +110,12 @@ start_pulse() {
   return 1
 }
 
-if ! start_xorg; then
+fallback=${QUILLON_TEST_DESKTOP_FALLBACK:-0}
+if [ "$fallback" = 1 ] || ! start_xorg; then
   echo "with_desktop: no Xorg dummy display here; using Xvfb (no display modes, no gamma)" >&2
   start_xvfb || exit 1
 fi
-if ! start_pulse; then
+if [ "$fallback" = 1 ] || ! start_pulse; then
   echo "with_desktop: no PulseAudio here; tests that need sound will skip" >&2
   export QUILLON_TEST_SOUND=none
 fi

@@ -1,0 +1,183 @@
+#include "cadence_page.h"
+
+#include "app_messages.h"
+#include "gdi.h"
+
+#include <cstdint>
+
+namespace cadence {
+
+// The page container: a plain static that takes the rows' notifications.
+class CadencePage::Container : public winlib::CStatic {
+public:
+    explicit Container(CadencePage& page) : page_(page) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND) {
+            UINT id = LOWORD(wParam);
+            UINT code = HIWORD(wParam);
+            if (code == CBN_SELCHANGE && id >= kFirstListId && id < kFirstButtonId) {
+                page_.OnChoice(id - kFirstListId);
+                return 0;
+            }
+            if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + 100) {
+                page_.OnSetDisplayMode(id - kFirstButtonId);
+                return 0;
+            }
+        }
+        return CStatic::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    CadencePage& page_;
+};
+
+std::vector<DisplayMode> EnumerateDisplayModes() {
+    std::vector<DisplayMode> modes;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    for (DWORD i = 0; ::EnumDisplaySettingsA(nullptr, i, &mode); ++i)
+        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel,
+                         mode.dmDisplayFrequency});
+    return modes;
+}
+
+CadencePage::CadencePage(std::vector<DisplayMode> modes) : modes_(std::move(modes)) {}
+
+CadencePage::~CadencePage() {
+    lists_.clear();
+    buttons_.clear();
+    container_.reset();
+}
+
+HWND CadencePage::container() const { return container_ ? container_->m_hWnd : nullptr; }
+
+RECT CadencePage::PageRect() const {
+    RECT page{};
+    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
+    return page;
+}
+
+bool CadencePage::Init(HWND mainWindow) {
+    mainWindow_ = mainWindow;
+    // Only the family counts: the record's last field, 2 for Windows 9x.
+    int32_t platform[6] = {};
+    ::SendMessageA(mainWindow, UM_GETPLATFORM, sizeof platform, reinterpret_cast<LPARAM>(platform));
+    bool windows9x = platform[5] == 2;
+    store_ = std::make_unique<RefreshStore>(windows9x);
+
+    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
+    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    RECT page = PageRect();
+    container_ = std::make_unique<Container>(*this);
+    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
+        !container_->SubclassWindow(container_->m_hWnd))
+        return false;
+
+    usable_ = UsableModes(modes_, windows9x);
+    bool filled = windows9x ? FillWin9xRows(font, page) : FillNtRows(font, page);
+    if (!filled) return false;
+    for (size_t row = 0; row < lists_.size(); ++row) {
+        auto button = std::make_unique<winlib::CButton>();
+        if (!button->Create("Set display mode", WS_CHILD, page, *container_,
+                            kFirstButtonId + static_cast<UINT>(row)))
+            return false;
+        button->SetFont(font);
+        buttons_.push_back(std::move(button));
+    }
+    return true;
+}
+
+bool CadencePage::AddRow(HFONT font, const RECT& page) {
+    auto list = std::make_unique<winlib::CComboBox>();
+    if (!list->Create(WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, page, *container_,
+                      kFirstListId + static_cast<UINT>(lists_.size())))
+        return false;
+    list->SetFont(font);
+    lists_.push_back(std::move(list));
+    return true;
+}
+
+bool CadencePage::FillNtRows(HFONT font, const RECT& page) {
+    for (const Resolution& row : RowsByResolution(usable_)) {
+        if (!AddRow(font, page)) return false;
+        winlib::CComboBox& list = *lists_.back();
+        list.AddString(DefaultItemText(row.width, row.height));
+        uint32_t stored = store_->Read(std::to_string(row.width) + "," + std::to_string(row.height));
+        int selected = 0;
+        for (uint32_t rate : row.rates) {
+            int item = list.AddString(RateItemText(row.width, row.height, rate));
+            if (stored != 0 && rate == stored) selected = item;
+        }
+        list.SetCurSel(selected);
+    }
+    return true;
+}
+
+bool CadencePage::FillWin9xRows(HFONT font, const RECT& page) {
+    for (const DisplayMode& mode : usable_) {
+        if (!AddRow(font, page)) return false;
+        winlib::CComboBox& list = *lists_.back();
+        for (uint32_t rate : Win9xRates()) list.AddString(RateItemText(mode.width, mode.height, rate));
+        uint32_t stored = store_->Read(std::to_string(mode.width) + "," + std::to_string(mode.height));
+        list.SetCurSel(Win9xItemForRate(stored));
+    }
+    return true;
+}
+
+bool CadencePage::SelectedChoice(size_t row, ItemChoice& choice) const {
+    if (row >= lists_.size()) return false;
+    int selected = lists_[row]->GetCurSel();
+    return selected >= 0 && ParseItemText(lists_[row]->GetLBText(selected), choice);
+}
+
+void CadencePage::OnChoice(size_t row) {
+    ItemChoice choice;
+    if (SelectedChoice(row, choice)) store_->Store(choice);
+}
+
+void CadencePage::OnSetDisplayMode(size_t row) {
+    ItemChoice choice;
+    if (!SelectedChoice(row, choice)) return;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmBitsPerPel = 32;
+    mode.dmPelsWidth = choice.width;
+    mode.dmPelsHeight = choice.height;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (!store_->windows9x()) {
+        mode.dmDisplayFrequency = choice.rate;
+        mode.dmFields |= DM_DISPLAYFREQUENCY;
+    }
+    ::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
+}
+
+void CadencePage::Show() {
+    if (!container_) return;
+    container_->ShowWindow(SW_SHOW);
+    for (auto& list : lists_) list->ShowWindow(SW_SHOW);
+    for (auto& button : buttons_) button->ShowWindow(SW_SHOW);
+}
+
+void CadencePage::Hide() {
+    if (!container_) return;
+    for (auto& list : lists_) list->ShowWindow(SW_HIDE);
+    for (auto& button : buttons_) button->ShowWindow(SW_HIDE);
+    container_->ShowWindow(SW_HIDE);
+}
+
+void CadencePage::Resize() {
+    if (!container_) return;
+    container_->MoveWindow(PageRect(), true);
+    RECT client = container_->GetClientRect();
+    int middle = (client.right - client.left) / 2;
+    for (size_t row = 0; row < lists_.size(); ++row) {
+        int offset = kRowHeight * static_cast<int>(row);
+        // A drop-down list's height includes its opened list.
+        lists_[row]->MoveWindow(RECT{middle - 140, 10 + offset, middle + 20, 10 + offset + 1000});
+        buttons_[row]->MoveWindow(RECT{middle + 40, 8 + offset, middle + 140, 8 + offset + 24});
+    }
+}
+
+}  // namespace cadence
