@@ -59,3 +59,15 @@ function(quillon_dll target)
     quillon_deliver(${target})
   endif()
 endfunction()
+
+# A data file of the program folder (a picture, a database), copied there on
+# every build when it changed.
+function(quillon_deliver_file path)
+  get_filename_component(name "${path}" NAME)
+  string(MAKE_C_IDENTIFIER "deliver_${name}" target)
+  add_custom_command(OUTPUT "${QUILLON_DIST_DIR}/${name}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${QUILLON_DIST_DIR}"
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different "${path}" "${QUILLON_DIST_DIR}/${name}"
+    DEPENDS "${path}" VERBATIM)
+  add_custom_target(${target} ALL DEPENDS "${QUILLON_DIST_DIR}/${name}")
+endfunction()
