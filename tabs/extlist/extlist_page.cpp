@@ -1,0 +1,296 @@
+#include "extlist_page.h"
+
+#include "app_messages.h"
+#include "file.h"
+#include "gdi.h"
+#include "list_background.h"
+#include "scoped.h"
+#include "web_page.h"
+
+#include <GL/gl.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+namespace extlist {
+
+const char kStreamFile[] = "Extensions.stream";
+
+namespace {
+
+const char kDefaultPageAddress[] = "https://registry.khronos.org/OpenGL/index_gl.php";
+const char kPluginKey[] = "SOFTWARE\\Quillon\\Plugins\\OpenGL info";
+
+std::string BackgroundPath(const char* file) {
+    char folder[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return std::string(folder) + "\\" + file;
+}
+
+std::string GlString(GLenum name) {
+    const GLubyte* text = glGetString(name);
+    return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+}  // namespace
+
+// The page container: the buttons' clicks and the list's clicks.
+class ExtlistPage::Container : public winlib::CStatic {
+public:
+    explicit Container(ExtlistPage& page) : page_(page) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+            switch (LOWORD(wParam)) {
+            case kUpdateId: page_.OnUpdate(); return 0;
+            case kVisitId: page_.OnVisit(); return 0;
+            case kHtmlExportId: page_.OnExport(true); return 0;
+            case kTextExportId: page_.OnExport(false); return 0;
+            }
+        }
+        if (message == WM_NOTIFY) {
+            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == kListId && header->code == NM_CLICK) {
+                DWORD position = ::GetMessagePos();
+                POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+                ::ScreenToClient(header->hwndFrom, &point);
+                page_.OnListClick(point);
+                return 0;
+            }
+        }
+        return CStatic::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    ExtlistPage& page_;
+};
+
+bool DesktopPageHost::ChooseExportFile(HWND owner, bool html, std::string& path) {
+    char file[MAX_PATH] = "";
+    lstrcpyA(file, html ? "Extensions.html" : "Extensions.txt");
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = html ? "Html files\0*.html;*.htm\0" : "Text files\0*.txt\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrDefExt = html ? "html" : "txt";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_NONETWORKBUTTON |
+                   OFN_LONGNAMES | OFN_EXPLORER;
+    if (!::GetSaveFileNameA(&dialog)) return false;
+    path = file;
+    return true;
+}
+
+void DesktopPageHost::ShowMessage(HWND owner, const std::string& text, const std::string& caption) {
+    ::MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK);
+}
+
+void DesktopPageHost::Open(HWND owner, const std::string& address) {
+    ::ShellExecuteA(owner, "open", address.c_str(), "", "", SW_SHOW);
+}
+
+std::string RegistryPageAddress() {
+    winlib::ScopedRegKey key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPluginKey, 0, KEY_QUERY_VALUE, key.receive()) ==
+        ERROR_SUCCESS) {
+        char value[1024] = "";
+        DWORD size = sizeof value - 1;
+        DWORD type = 0;
+        if (::RegQueryValueExA(key.get(), "RegistryPage", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                               &size) == ERROR_SUCCESS &&
+            type == REG_SZ && value[0])
+            return value;
+    }
+    return kDefaultPageAddress;
+}
+
+ExtlistPage::ExtlistPage(PageHost& host, std::string pageAddress)
+    : host_(host), pageAddress_(std::move(pageAddress)) {}
+
+ExtlistPage::~ExtlistPage() {
+    buttons_.clear();
+    list_.reset();
+    info_.reset();
+    container_.reset();
+}
+
+HWND ExtlistPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
+
+RECT ExtlistPage::PageRect() const {
+    RECT page{};
+    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
+    return page;
+}
+
+bool ExtlistPage::Init(HWND mainWindow) {
+    mainWindow_ = mainWindow;
+    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
+    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    RECT page = PageRect();
+
+    container_ = std::make_unique<Container>(*this);
+    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
+        !container_->SubclassWindow(container_->m_hWnd))
+        return false;
+    info_ = std::make_unique<winlib::CStatic>();
+    if (!info_->Create("", WS_CHILD | WS_DLGFRAME | SS_CENTER, page, *container_, kInfoId)) return false;
+    info_->SetFont(font);
+
+    struct ButtonText {
+        UINT id;
+        const char* caption;
+    } buttons[] = {{kUpdateId, "Update from OpenGL registry"},
+                   {kVisitId, "Visit OpenGL registry"},
+                   {kHtmlExportId, "Export to html"},
+                   {kTextExportId, "Export to text"}};
+    for (const ButtonText& text : buttons) {
+        auto button = std::make_unique<winlib::CButton>();
+        if (!button->Create(text.caption, WS_CHILD, page, *container_, text.id)) return false;
+        button->SetFont(font);
+        buttons_.push_back(std::move(button));
+    }
+
+    list_ = std::make_unique<winlib::CListCtrl>();
+    if (!list_->Create(WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT, page, *container_, kListId))
+        return false;
+    list_->SetFont(font);
+    list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+    list_->SetTextColor(0);
+    list_->SetTextBkColor(CLR_NONE);
+    list_->SetBkColor(CLR_NONE);
+    winlib::SetTiledBackground(*list_, BackgroundPath("opengl.png"));
+    list_->InsertColumn(0, "Nr", 30);
+    list_->InsertColumn(1, "OpenGL extension", 200);
+    list_->InsertColumn(2, "Number", 90);
+    list_->InsertColumn(3, "Documentation", 420);
+    return true;
+}
+
+void ExtlistPage::QueryOpenGl(std::vector<std::string>& names, std::string& info) {
+    // A context of its own on the container, only for the strings.
+    HDC dc = ::GetDC(*container_);
+    PIXELFORMATDESCRIPTOR format{};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = 32;
+    int chosen = ::ChoosePixelFormat(dc, &format);
+    ::SetPixelFormat(dc, chosen, &format);
+    ::DescribePixelFormat(dc, chosen, sizeof format, &format);
+    HGLRC context = ::wglCreateContext(dc);
+    if (context && ::wglMakeCurrent(dc, context)) {
+        std::vector<std::string> wgl;
+        using ExtensionsString = const char*(WINAPI*)(HDC);
+        // Through void*, as winlib's export lookup casts, to keep GCC quiet.
+        auto wglExtensions = reinterpret_cast<ExtensionsString>(
+            reinterpret_cast<void*>(::wglGetProcAddress("wglGetExtensionsStringARB")));
+        if (wglExtensions) {
+            const char* text = wglExtensions(dc);
+            if (text) wgl = SplitExtensionNames(text);
+        }
+        names = MergeExtensionNames(SplitExtensionNames(GlString(GL_EXTENSIONS)), wgl);
+        info = GlString(GL_VENDOR) + "\r\n" + GlString(GL_RENDERER) + "\r\n" + GlString(GL_VERSION);
+    }
+    // Without a context there is nothing to list and the info box stays empty.
+    ::wglMakeCurrent(nullptr, nullptr);
+    if (context) ::wglDeleteContext(context);
+    ::ReleaseDC(*container_, dc);
+}
+
+void ExtlistPage::Fill() {
+    filled_ = true;
+    std::vector<uint8_t> bytes;
+    if (winlib::CFile::ReadAll(kStreamFile, bytes)) ReadExtensionStream(bytes, database_);
+
+    std::vector<std::string> names;
+    std::string info;
+    QueryOpenGl(names, info);
+    for (size_t i = 0; i < names.size(); ++i) {
+        rows_.push_back({names[i], "", ""});
+        int row = list_->InsertItem(static_cast<int>(i), std::to_string(i + 1));
+        list_->SetItemText(row, 1, names[i]);
+    }
+    info_->SetWindowText(info);
+    ShowRegistryColumns();
+}
+
+void ExtlistPage::ShowRegistryColumns() {
+    FillRegistryColumns(rows_, database_, pageAddress_);
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        list_->SetItemText(static_cast<int>(i), 2, rows_[i].number);
+        list_->SetItemText(static_cast<int>(i), 3, rows_[i].documentation);
+    }
+}
+
+void ExtlistPage::EnableButtons(bool enable) {
+    for (auto& button : buttons_) ::EnableWindow(*button, enable);
+}
+
+void ExtlistPage::OnUpdate() {
+    EnableButtons(false);
+    std::string page;
+    bool fetched = FetchWebPage(pageAddress_, page);
+    if (fetched) {
+        database_ = ParseRegistryPage(page);
+        // The copy on disk is replaced whole or not at all.
+        winlib::CFile::WriteReplacing(kStreamFile, WriteExtensionStream(database_));
+        ShowRegistryColumns();
+        host_.ShowMessage(*container_, "Extensions succesfully updated", "Update successful");
+    } else {
+        host_.ShowMessage(*container_, "Could not update the extension database", "Error");
+    }
+    EnableButtons(true);
+}
+
+void ExtlistPage::OnVisit() { host_.Open(*container_, pageAddress_); }
+
+void ExtlistPage::OnExport(bool html) {
+    std::string path;
+    if (!host_.ChooseExportFile(*container_, html, path)) return;
+    std::string info = info_->GetWindowText();
+    std::string text = html ? HtmlExport(info, rows_) : TextExport(info, rows_);
+    winlib::CFile::WriteReplacing(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+void ExtlistPage::OnListClick(POINT point) {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    int row = static_cast<int>(list_->SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    if (rows_[row].documentation != "---" && !rows_[row].documentation.empty())
+        host_.Open(*container_, rows_[row].documentation);
+}
+
+void ExtlistPage::Show() {
+    if (!container_) return;
+    if (!filled_) Fill();
+    container_->ShowWindow(SW_SHOW);
+    info_->ShowWindow(SW_SHOW);
+    list_->ShowWindow(SW_SHOW);
+    for (auto& button : buttons_) button->ShowWindow(SW_SHOW);
+}
+
+void ExtlistPage::Hide() {
+    if (!container_) return;
+    for (auto it = buttons_.rbegin(); it != buttons_.rend(); ++it) (*it)->ShowWindow(SW_HIDE);
+    list_->ShowWindow(SW_HIDE);
+    info_->ShowWindow(SW_HIDE);
+    container_->ShowWindow(SW_HIDE);
+}
+
+void ExtlistPage::Resize() {
+    if (!container_) return;
+    container_->MoveWindow(PageRect(), true);
+    RECT client = container_->GetClientRect();
+    info_->MoveWindow(RECT{2, 2, 322, 62});
+    buttons_[0]->MoveWindow(RECT{340, 2, 520, 30});
+    buttons_[1]->MoveWindow(RECT{340, 32, 520, 60});
+    buttons_[2]->MoveWindow(RECT{540, 32, 668, 60});
+    buttons_[3]->MoveWindow(RECT{540, 2, 668, 30});
+    list_->MoveWindow(RECT{0, 64, client.right, client.bottom});
+}
+
+}  // namespace extlist
