@@ -18,3 +18,12 @@ target_link_libraries(make_seeds PRIVATE quillon_portable)
 add_test(NAME fuzz_records_short
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
           sh -c "rm -rf fuzz_work && mkdir fuzz_work && exec $<TARGET_FILE:fuzz_records> -max_total_time=10 -print_final_stats=1 fuzz_work ${CMAKE_CURRENT_LIST_DIR}/corpus")
+
+# The plug-ins' readers: the OpenGL tab's registry copy and page, the
+# refresh-rate tab's item texts.
+add_executable(fuzz_plugin_files ${CMAKE_CURRENT_LIST_DIR}/fuzz_plugin_files.cpp)
+target_compile_options(fuzz_plugin_files PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_options(fuzz_plugin_files PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_libraries(fuzz_plugin_files PRIVATE plugins_portable)
+add_test(NAME fuzz_plugin_files_short
+  COMMAND sh -c "rm -rf fuzz_plugin_work && mkdir fuzz_plugin_work && exec $<TARGET_FILE:fuzz_plugin_files> -max_total_time=10 -print_final_stats=1 fuzz_plugin_work")

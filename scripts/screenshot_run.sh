@@ -52,6 +52,14 @@ bash -c '
   wine build/win32/testbin/close_window.exe --click "Quillon - v1.1" SysTabControl32 30 8
   sleep 1
   import -window root screenshots/quillon.png
+  # Every tab in turn: screenshots/tab_1.png, tab_2.png ...
+  wine build/win32/testbin/close_window.exe --tab-count "Quillon - v1.1"
+  tabs=$?
+  for tab in $(seq 1 "$tabs"); do
+    sleep 2
+    import -window root "screenshots/tab_$tab.png"
+    wine build/win32/testbin/close_window.exe --next-tab "Quillon - v1.1"
+  done
   # Close it the way a user does, so it stores what it stores on close.
   wine build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
   wait $program 2>/dev/null || true

@@ -159,13 +159,14 @@ std::string ResolveLink(const std::string& pageAddress, const std::string& href)
     std::string origin = Origin(pageAddress);
     if (origin.empty()) return pageAddress + href;  // not a web address: as it stands
     if (href.rfind("//", 0) == 0) return origin.substr(0, origin.find("://") + 1) + href;
-    size_t fragment = pageAddress.find('#');
-    std::string page = pageAddress.substr(0, fragment);
+    // The origin is a prefix of the address; what follows is the page's path,
+    // query and fragment.
+    std::string rest = pageAddress.substr(origin.size());
+    rest = rest.substr(0, rest.find('#'));
+    std::string page = origin + rest;
     if (href.empty()) return page;
     if (href[0] == '#') return page + href;
-    size_t query = page.find('?');
-    std::string pagePath = page.substr(origin.size(), query == std::string::npos ? std::string::npos
-                                                                                 : query - origin.size());
+    std::string pagePath = rest.substr(0, rest.find('?'));
     if (pagePath.empty()) pagePath = "/";
     if (href[0] == '?') return origin + pagePath + href;
     std::string path;
