@@ -27,3 +27,11 @@ target_link_options(fuzz_plugin_files PRIVATE -fsanitize=fuzzer,address,undefine
 target_link_libraries(fuzz_plugin_files PRIVATE plugins_portable)
 add_test(NAME fuzz_plugin_files_short
   COMMAND sh -c "rm -rf fuzz_plugin_work && mkdir fuzz_plugin_work && exec $<TARGET_FILE:fuzz_plugin_files> -max_total_time=10 -print_final_stats=1 fuzz_plugin_work")
+
+# The hook library's import-table walk over damaged images.
+add_executable(fuzz_pe_imports ${CMAKE_CURRENT_LIST_DIR}/fuzz_pe_imports.cpp)
+target_compile_options(fuzz_pe_imports PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_options(fuzz_pe_imports PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_libraries(fuzz_pe_imports PRIVATE plugins_portable)
+add_test(NAME fuzz_pe_imports_short
+  COMMAND sh -c "rm -rf fuzz_pe_work && mkdir fuzz_pe_work && exec $<TARGET_FILE:fuzz_pe_imports> -max_total_time=10 -print_final_stats=1 fuzz_pe_work")
