@@ -13,6 +13,8 @@ if want win32; then
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/win32 -j "$jobs"
+# The setup program and the portable zip of dist/, where NSIS is installed.
+if command -v makensis >/dev/null; then bash scripts/package.sh >/dev/null; fi
 fi
 
 if want native; then

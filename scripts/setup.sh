@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
   xvfb xauth x11-utils imagemagick python3
+  nsis
 )
 # Wine and its test desktop run here only where this computer runs 32-bit
 # programs; elsewhere they run in the emulated test machine, which brings

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The setup program as a user meets it, in a test prefix:
+#   installer_test.sh <prefix> <Quillon-Setup.exe> <staged files folder> <testbin folder>
+# Installs silently, checks the installed files, shortcuts and uninstaller
+# entry, starts the installed Quillon and closes it as a user would (so it
+# leaves its own "Tabs.stream"), uninstalls silently and checks that exactly
+# the installed files are gone and the user's file stayed.
+set -uo pipefail
+prefix=$1 setup=$2 stage=$3 testbin=$4
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+[ -f "$setup" ] || { echo "skipped: no setup program (makensis is not installed here)"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+close=$testbin/close_window.exe
+
+folder="$prefix/drive_c/Program Files/Quillon"
+rm -rf "$folder"
+wine "$setup" /S || fail "the setup program reported an error"
+for _ in $(seq 1 120); do
+  [ -f "$folder/Uninstall.exe" ] && break
+  sleep 0.5
+done
+for file in "$stage"/*; do
+  name=$(basename "$file")
+  cmp -s "$file" "$folder/$name" || fail "$name was not installed as shipped"
+done
+[ -f "$folder/Uninstall.exe" ] || fail "no uninstaller"
+shortcut=$(find "$prefix/drive_c" -path '*Start Menu/Programs/Quillon/Quillon.lnk' | head -n 1)
+[ -n "$shortcut" ] || fail "no Start-menu shortcut"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon' /v UninstallString \
+  >/dev/null 2>&1 || fail "no uninstaller entry"
+echo "installed $(ls "$stage" | wc -l) files, the shortcuts and the uninstaller entry"
+
+# The installed program starts, answers its first-start questions and closes.
+wine "C:\\Program Files\\Quillon\\Quillon.exe" &
+program=$!
+started=no
+for _ in $(seq 1 120); do
+  wine "$close" --find "Select graphic card" && wine "$close" --pick "Select graphic card" 1042 0
+  wine "$close" --find "Confirm add plugin" && wine "$close" --press "Confirm add plugin" 6
+  if wine "$close" --find "Quillon - v1.1" && ! wine "$close" --find "Confirm add plugin"; then
+    started=yes
+    break
+  fi
+  sleep 1
+done
+[ $started = yes ] || fail "the installed Quillon did not show its window"
+sleep 2
+while wine "$close" --find "Confirm add plugin"; do wine "$close" --press "Confirm add plugin" 6; sleep 1; done
+wine "$close" "Quillon - v1.1" 20000 || fail "the installed Quillon did not close"
+wait $program
+[ -f "$folder/Tabs.stream" ] || fail "the program kept no tab layout in its folder"
+echo "the installed Quillon started, showed its window and closed"
+
+# The uninstaller copies itself away and returns at once: wait for its work.
+wine "C:\\Program Files\\Quillon\\Uninstall.exe" /S
+for _ in $(seq 1 120); do
+  [ -f "$folder/Uninstall.exe" ] || break
+  sleep 0.5
+done
+sleep 2
+for file in "$stage"/*; do
+  name=$(basename "$file")
+  [ -e "$folder/$name" ] && fail "$name was left behind"
+done
+[ -e "$folder/Uninstall.exe" ] && fail "the uninstaller was left behind"
+[ -f "$folder/Tabs.stream" ] || fail "the user's Tabs.stream was removed"
+[ -e "$shortcut" ] && fail "the Start-menu shortcut was left behind"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon' >/dev/null 2>&1 \
+  && fail "the uninstaller entry was left behind"
+rm -rf "$folder"
+echo "uninstalled exactly what was installed; the user's own file stayed"
