@@ -74,7 +74,9 @@ protected:
         ::SendMessageA(page_->container(), WM_NOTIFY, caps3d::kGroupListId,
                        reinterpret_cast<LPARAM>(&header));
     }
+    // Scrolls the group into view first, as the user would.
     void ClickGroup(int group) {
+        ::SendMessageA(groups_, LVM_ENSUREVISIBLE, group, FALSE);
         RECT item{LVIR_BOUNDS, 0, 0, 0};
         ::SendMessageA(groups_, LVM_GETITEMRECT, group, reinterpret_cast<LPARAM>(&item));
         ClickGroups(POINT{item.left + 5, (item.top + item.bottom) / 2});

@@ -2,6 +2,7 @@
 // registry page served on loopback, "Extensions.stream" byte for byte, the
 // exports, the links, and a failed fetch that changes nothing.
 #include "extlist_page.h"
+#include "web_page.h"
 #include "page_frame.h"
 #include "tab_plugin.h"
 #include "test_support.h"
@@ -128,6 +129,9 @@ TEST_F(ExtlistPages, UpdatesFromTheRegistryPageAndExports) {
               "<html><ol>\n<li value=7><a href=\"specs/ARB/x.txt\">" + arbName + "</a></li>\n"
               "<li value=99>GL_no_link</li>\n"
               "<li value=12 class=\"n\"><a href=\"../top/y.txt\">" + otherName + "</a></li>\n</ol></html>\n");
+    std::string fetched;
+    ASSERT_TRUE(extlist::FetchWebPage(webUrl_ + "/reg/index.html", fetched))
+        << "error " << ::GetLastError() << " fetching " << webUrl_;
     page->OnUpdate();
     ASSERT_EQ(host_.messages, std::vector<std::string>{"Update successful: Extensions succesfully updated"});
     EXPECT_EQ(Cell(*page, arb, 2), "ARB: 7");

@@ -10,13 +10,25 @@ portfile=$folder.port
 server=""
 cleanup() {
   [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
-  rm -rf "$folder" "$portfile"
+  rm -rf "$folder" "$portfile" "$folder.log"
 }
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-python3 - "$folder" > "$portfile" 2>/dev/null <<'PY' &
+# The emulated test machine starts with its loopback interface down; bring it
+# up (as root, without further tools) so the server can be reached.
+if [ "$(cat /sys/class/net/lo/operstate 2>/dev/null)" = down ] || \
+   ! grep -q UP <(python3 -c 'import fcntl,socket,struct; s=socket.socket(); f=struct.unpack("16sh",fcntl.ioctl(s,0x8913,struct.pack("16sh",b"lo",0)))[1]; print("UP" if f & 1 else "DOWN")' 2>/dev/null); then
+  python3 - <<'PY' || echo "with_web_server: could not bring the loopback interface up" >&2
+import fcntl, socket, struct
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+flags = struct.unpack("16sh", fcntl.ioctl(s, 0x8913, struct.pack("16sh", b"lo", 0)))[1]  # SIOCGIFFLAGS
+fcntl.ioctl(s, 0x8914, struct.pack("16sh", b"lo", flags | 1))  # SIOCSIFFLAGS: IFF_UP
+PY
+fi
+
+python3 - "$folder" > "$portfile" 2>"$folder.log" <<'PY' &
 import functools, http.server, sys
 handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
@@ -35,3 +47,7 @@ if [ -z "$port" ]; then
 fi
 export QUILLON_TEST_WEB_DIR=$folder QUILLON_TEST_WEB_URL=http://127.0.0.1:$port
 "$@"
+status=$?
+# What the server was asked, when the command failed.
+[ $status -ne 0 ] && { echo "with_web_server: the server's log:"; cat "$folder.log"; }
+exit $status
