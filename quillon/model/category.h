@@ -3,6 +3,7 @@
 #pragma once
 
 #include "category_model.h"
+#include "database_file.h"
 #include "tab_object.h"
 
 #include <functional>
@@ -23,6 +24,11 @@ public:
 
 class Category : public TabObject {
 public:
+    // A category as Tabs.stream describes it, reading its values from the
+    // registry. Null when a setting cannot be made from its record.
+    static std::unique_ptr<Category> FromRecord(const std::string& name,
+                                                const quillon::CategoryRecord& record,
+                                                HWND mainWindow);
     // Reads the name and the category record that follow a type tag 0 in
     // Tabs.stream. Null on bad input; the reader is then failed.
     static std::unique_ptr<Category> Read(quillon::ByteReader& in, HWND mainWindow);
@@ -34,15 +40,18 @@ public:
     ~Category() override;
 
     std::string GetName() const override { return name_; }
-    bool Save(quillon::ByteWriter& out) const override;
+    quillon::LayoutTab LayoutRecord() const override;
     void Show() override;
     void Hide() override;
     void Resize() override;
 
-    // Database export record: tag 0, name, key, masks and settings.
-    bool Export(quillon::ByteWriter& out) const;
+    // The category's entry in a tweak database.
+    quillon::DatabaseEntry DatabaseRecord() const;
     // Profile values record (no name).
     bool SaveValues(quillon::ByteWriter& out) const { return model_.WriteValues(out); }
+    // Merges a database entry's masks and settings (see CategoryModel::Merge)
+    // and shows the result.
+    bool Merge(const quillon::CategoryExportBody& body);
     bool Merge(quillon::ByteReader& in);
     void Refresh();
     void SetName(const std::string& text) { name_ = text; }

@@ -76,10 +76,7 @@ void CategoryKey::Resolve() {
 
 CategoryModel::CategoryModel() : bkImage(CurrentDirectory() + "\\default.jpg") {}
 
-bool CategoryModel::ReadRecord(ByteReader& in) {
-    quillon::CategoryRecord record;
-    if (!quillon::ReadCategoryRecord(in, record)) return false;
-
+bool CategoryModel::Assign(const quillon::CategoryRecord& record) {
     CategoryKey newKey = CategoryKey::FromRecord(record.key);
     newKey.Resolve();
     RegKey regKey;
@@ -123,17 +120,13 @@ quillon::CategoryRecord CategoryModel::ToRecord() const {
     return record;
 }
 
-bool CategoryModel::WriteRecord(ByteWriter& out) const {
-    return quillon::WriteCategoryRecord(out, ToRecord());
-}
-
-bool CategoryModel::WriteExport(ByteWriter& out) const {
+quillon::CategoryExportRecord CategoryModel::ToExportRecord() const {
     quillon::CategoryExportRecord record;
     record.key = key.ToRecord();
     record.body.cardMask = cardMask;
     record.body.osMask = osMask;
     for (const auto& setting : settings) record.body.settings.push_back(setting->ToRecord());
-    return quillon::WriteCategoryExport(out, record);
+    return record;
 }
 
 bool CategoryModel::WriteValues(ByteWriter& out) const {
@@ -144,12 +137,7 @@ bool CategoryModel::WriteValues(ByteWriter& out) const {
     return out.ok();
 }
 
-bool CategoryModel::Merge(ByteReader& in, HWND owner) {
-    // The whole body is read before anything changes, so a damaged record
-    // leaves the category as it was.
-    quillon::CategoryExportBody body;
-    if (!quillon::ReadExportBody(in, body)) return false;
-
+bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
     cardMask = body.cardMask;
     osMask = body.osMask;
     RegKey regKey;

@@ -69,9 +69,11 @@ std::string TabPlugin::GetName() const {
     return name ? std::string(name) : fileName_;
 }
 
-bool TabPlugin::Save(quillon::ByteWriter& out) const {
-    out.WriteU32(quillon::kTabTypePlugin);
-    return out.WriteString(fileName_);
+quillon::LayoutTab TabPlugin::LayoutRecord() const {
+    quillon::LayoutTab tab;
+    tab.type = quillon::kTabTypePlugin;
+    tab.pluginFile = fileName_;
+    return tab;
 }
 
 void TabPlugin::Show() {

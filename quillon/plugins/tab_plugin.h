@@ -26,7 +26,7 @@ public:
     std::string GetName() const override;
     bool IsValid() const override { return module_ != nullptr; }
     std::string GetErrorText() const override { return "Load error"; }
-    bool Save(quillon::ByteWriter& out) const override;
+    quillon::LayoutTab LayoutRecord() const override;
     void Show() override;
     void Hide() override;
     void GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) override;

@@ -4,6 +4,7 @@
 #include "category.h"
 #include "category_key.h"
 #include "category_record.h"
+#include "container_header.h"
 #include "file.h"
 #include "key_lookup.h"
 #include "prompt.h"
@@ -57,9 +58,9 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
         return ProfileResult::NotFound;
     }
     quillon::ByteReader in(bytes);
-    uint32_t format = 0, count = 0;
-    bool intact = in.ReadU32(format) && in.ReadU32(count);
-    for (uint32_t i = 0; intact && i < count; ++i) intact = ApplyRecord(in, finder);
+    quillon::ContainerHeader header;
+    bool intact = quillon::ReadContainerHeader(in, header);
+    for (uint32_t i = 0; intact && i < header.count; ++i) intact = ApplyRecord(in, finder);
     if (intact) return ProfileResult::Applied;
     CurrentPrompt().Ask(owner,
                         "The profile " + path +
@@ -72,8 +73,7 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
 bool BuildProfile(const std::vector<const Category*>& categories, std::vector<uint8_t>& bytes,
                   std::string& failedCategory) {
     quillon::ByteWriter out;
-    out.WriteU32(1);
-    out.WriteU32(static_cast<uint32_t>(categories.size()));
+    quillon::WriteContainerHeader(out, categories.size());
     for (const Category* category : categories) {
         quillon::ByteWriter record;
         // Check the record as the applier will read it, so nothing it would

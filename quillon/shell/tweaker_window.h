@@ -6,15 +6,16 @@
 #pragma once
 
 #include "animation_thread.h"
-#include "category_finder.h"
 #include "controls.h"
 #include "file_chooser.h"
 #include "frame_wnd.h"
+#include "database_file.h"
+#include "layout_file.h"
 #include "gdi.h"
 #include "plugin_abi.h"
 #include "platform_rules.h"
 #include "registry_icons.h"
-#include "tab_object.h"
+#include "tab_set.h"
 
 #include <shellapi.h>
 
@@ -31,10 +32,8 @@ extern const char kMainWindowTitle[];
 
 class CMainWnd : public winlib::CFrameWnd {};
 
-class CTweakerWindow : public CMainWnd, public CategoryFinder {
+class CTweakerWindow : public CMainWnd {
 public:
-    using TabList = std::vector<std::unique_ptr<TabObject>>;
-
     CTweakerWindow(HINSTANCE instance, const std::string& commandLine);
     ~CTweakerWindow() override;
 
@@ -58,12 +57,6 @@ public:
     void ImportDatabase(const std::string& path);
     enum class ExportScope { Current, Shown, All };
     void ExportDatabase(ExportScope scope);
-    Category* FindCategoryByKey(HKEY root, const std::string& subKey) const override;
-    Category* FindCategoryByLookup(const std::string& dllFile,
-                                   const std::string& parameter) const override;
-
-    // The tab plug-in loaded from this file name (ignoring case), or null.
-    TabPlugin* FindPlugin(const std::string& fileName) const;
     // What plug-ins get as the main window object.
     QuillonHostWindow* hostWindow() { return &hostWindow_; }
     const std::vector<std::string>& animationNames() const { return animationNames_; }
@@ -77,10 +70,10 @@ public:
     void AppendProfileItem(const std::string& name);
     int profileCount() const { return profileCount_; }
 
-    const TabList& shownTabs() const { return shownTabs_; }
-    const TabList& hiddenTabs() const { return hiddenTabs_; }
-    TabObject* currentTab() const { return currentTab_; }
-    Category* currentCategory() const;
+    // The shown and hidden tabs and the current one.
+    const TabSet& tabs() const { return tabs_; }
+    TabObject* currentTab() const { return tabs_.current(); }
+    Category* currentCategory() const { return tabs_.currentCategory(); }
     const PlatformInfo& platform() const { return platform_; }
     DWORD listStyle() const { return listStyle_; }
     DWORD showStyle() const { return showStyle_; }
@@ -104,7 +97,8 @@ private:
     // Start-up and close: the tab layout file "Tabs.stream", the search for
     // new plug-ins and databases, the Profiles menu.
     void LoadLayout();
-    void ReadLayout(quillon::ByteReader& in);
+    void ApplyLayout(const quillon::Layout& layout);
+    std::unique_ptr<TabObject> MakeLayoutTab(const quillon::LayoutTab& record);
     void StartFirstRun();
     void InstallCompanion();
     void DiscoverNewFiles();
@@ -138,7 +132,6 @@ private:
     // it was the current tab. Returns the tab.
     std::unique_ptr<TabObject> TakeShownTab(int index);
     void SwapShownTabs(int first, int second);
-    int IndexOfShown(const TabObject* tab) const;
     void HighlightCurrentTab();
 
     // Category commands.
@@ -150,6 +143,8 @@ private:
     void RestoreCurrent();
     void ShowAbout();
     void ChooseAndImport();
+    // Merges one database entry into the category with its key, or adds it.
+    bool ImportEntry(const quillon::DatabaseEntry& entry);
     void CreateProfile();
     void ApplyProfileItem(WORD id);
 
@@ -178,8 +173,7 @@ private:
     std::unique_ptr<AnimationThread> animation_;
     QuillonHostWindow hostWindow_{};
     std::vector<std::string> animationNames_;
-    TabList shownTabs_;
-    TabList hiddenTabs_;
+    TabSet tabs_;
     PlatformInfo platform_;
     DWORD listStyle_ = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
     NOTIFYICONDATAA tray_{};
@@ -194,7 +188,6 @@ private:
     FileNameBuffer exportShownName_;
     FileNameBuffer exportAllName_;
     int clickedTab_ = -1;
-    TabObject* currentTab_ = nullptr;
     std::string pendingAnimation_;
     RECT placement_;
     bool oleInitialized_ = false;

@@ -13,7 +13,7 @@
 void CTweakerWindow::MinimizeToTray() {
     // At start-up the animation to bring back is already known.
     if (showStyle_ != WS_MINIMIZE) pendingAnimation_ = StopAnimation();
-    if (currentTab_) currentTab_->Hide();
+    if (TabObject* current = tabs_.current()) current->Hide();
     ShowWindow(SW_HIDE);
     if (trayIconShown_) return;
     tray_ = NOTIFYICONDATAA{};
@@ -43,7 +43,7 @@ LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
     RemoveTrayIcon();
     ShowWindow(SW_SHOWNORMAL);
     ::SetForegroundWindow(m_hWnd);
-    if (currentTab_) currentTab_->Show();
+    if (TabObject* current = tabs_.current()) current->Show();
     if (!pendingAnimation_.empty() && !AnimationRunning()) StartAnimation(pendingAnimation_);
     RelayoutFrame();
     return 0;
@@ -51,21 +51,20 @@ LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
 
 const CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
     // Only lists of this window's categories are dereferenced.
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs) {
-            CSettingList* list = SettingListOf(tab.get());
-            if (list && static_cast<winlib::CListCtrl*>(list) ==
-                            reinterpret_cast<winlib::CListCtrl*>(listPointer))
-                return list;
-        }
+    for (TabObject* tab : tabs_.All()) {
+        CSettingList* list = SettingListOf(tab);
+        if (list && static_cast<winlib::CListCtrl*>(list) ==
+                        reinterpret_cast<winlib::CListCtrl*>(listPointer))
+            return list;
+    }
     return nullptr;
 }
 
 void CTweakerWindow::CopyViewStyle(WPARAM sourceList) {
     const CSettingList* source = OwnList(sourceList);
     if (!source) return;
-    for (const auto& tab : shownTabs_) {
-        CSettingList* list = SettingListOf(tab.get());
+    for (Category* category : tabs_.Categories(false)) {
+        CSettingList* list = SettingListOf(category);
         if (list && list != source) list->CopyViewStyleFrom(*source);
     }
 }
@@ -73,18 +72,17 @@ void CTweakerWindow::CopyViewStyle(WPARAM sourceList) {
 void CTweakerWindow::CopyColumnWidths(WPARAM sourceList) {
     const CSettingList* source = OwnList(sourceList);
     if (!source) return;
-    for (const auto& tab : shownTabs_) {
-        CSettingList* list = SettingListOf(tab.get());
+    for (Category* category : tabs_.Categories(false)) {
+        CSettingList* list = SettingListOf(category);
         if (list && list != source) list->CopyColumnWidthsFrom(*source);
     }
 }
 
 void CTweakerWindow::SetListStyle(DWORD bits, bool set) {
     listStyle_ = set ? (listStyle_ | bits) : (listStyle_ & ~bits);
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs)
-            if (CSettingList* list = SettingListOf(tab.get()))
-                list->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, listStyle_);
+    for (Category* category : tabs_.Categories())
+        if (CSettingList* list = SettingListOf(category))
+            list->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, listStyle_);
 }
 
 LRESULT CTweakerWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam,

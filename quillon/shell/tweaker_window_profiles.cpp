@@ -39,7 +39,7 @@ void CTweakerWindow::AppendProfileItem(const std::string& name) {
 void CTweakerWindow::ApplyProfileItem(WORD id) {
     size_t index = static_cast<size_t>(id - kFirstProfileCommand);
     if (index >= profileNames_.size()) return;
-    ApplyProfile(ProfilePath(profileNames_[index]), this, m_hWnd);
+    ApplyProfile(ProfilePath(profileNames_[index]), &tabs_, m_hWnd);
 }
 
 void CTweakerWindow::CreateProfile() {
