@@ -2,15 +2,6 @@
 
 #include "app_messages.h"
 
-namespace {
-Category::BackupHandler& AutomaticBackup() {
-    static Category::BackupHandler handler;
-    return handler;
-}
-}  // namespace
-
-void Category::SetAutomaticBackup(BackupHandler handler) { AutomaticBackup() = std::move(handler); }
-
 Category::Category(std::string name, HWND mainWindow)
     : name_(std::move(name)), mainWindow_(mainWindow) {}
 
@@ -18,7 +9,6 @@ Category::Category(const std::string& name, HWND mainWindow, HKEY root, const st
     : Category(name, mainWindow) {
     model_.key.root = root;
     model_.key.subKey = subKey;
-    if (AutomaticBackup()) AutomaticBackup()(*this);
 }
 
 Category::Category(const std::string& name, const std::string& dllFile,
@@ -28,7 +18,6 @@ Category::Category(const std::string& name, const std::string& dllFile,
     model_.key.dllFile = dllFile;
     model_.key.parameter = parameter;
     model_.key.Resolve();
-    if (AutomaticBackup()) AutomaticBackup()(*this);
 }
 
 Category::~Category() = default;

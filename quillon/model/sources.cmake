@@ -1,6 +1,7 @@
 # Portable tweak-model sources: no Windows headers, built by the native and
 # the cross tree alike.
 set(QUILLON_MODEL_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/backup_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/byte_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/category_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/category_record.cpp

@@ -5,7 +5,7 @@
 #include "file_names.h"
 #include "profile_file.h"
 #include "prompt.h"
-#include "shell_resource.h"
+#include "profile_dialog_res.h"
 #include "tweaker_window.h"
 
 #include <string>

@@ -8,6 +8,7 @@
 #include "file.h"
 #include "key_lookup.h"
 #include "prompt.h"
+#include "reg_key.h"
 
 namespace {
 
@@ -35,12 +36,9 @@ bool ApplyRecord(quillon::ByteReader& in, const CategoryFinder* finder) {
     }
 
     bool intact;
-    HKEY opened = nullptr;
-    if (resolved &&
-        ::RegOpenKeyExA(key.root, key.subKey.c_str(), 0, KEY_ALL_ACCESS, &opened) ==
-            ERROR_SUCCESS) {
-        intact = CategoryModel::ApplyValues(in, opened, kMaxProfileString);
-        ::RegCloseKey(opened);
+    RegKey opened;
+    if (resolved && opened.Open(key.root, key.subKey) == ERROR_SUCCESS) {
+        intact = CategoryModel::ApplyValues(in, opened.handle(), kMaxProfileString);
     } else {
         // A missing key or key-lookup DLL: the values are passed over.
         intact = CategoryModel::SkipValues(in, kMaxProfileString);

@@ -155,8 +155,10 @@ private:
     // Application messages.
     // The list of one of this window's categories at that address, or null.
     const CSettingList* OwnList(WPARAM listPointer) const;
-    void CopyViewStyle(WPARAM sourceList);
-    void CopyColumnWidths(WPARAM sourceList);
+    // Gives the lists of the other shown categories the source list's
+    // view style or column widths.
+    using ListCopy = void (CSettingList::*)(const CSettingList&);
+    void CopyToShownLists(WPARAM sourceList, ListCopy copy);
     void SetListStyle(DWORD bits, bool set);
     RECT PageRect() const;
     void DestroyTabs();

@@ -6,6 +6,7 @@
 #include "database_file.h"
 #include "file.h"
 #include "file_names.h"
+#include "new_category.h"
 #include "platform_rules.h"
 #include "prompt.h"
 #include "setting_list.h"
@@ -51,9 +52,7 @@ bool CTweakerWindow::ImportEntry(const quillon::DatabaseEntry& entry) {
     if (category) {
         if (!category->Merge(entry.record.body)) return false;
     } else {
-        std::unique_ptr<Category> created =
-            key.dynamic ? std::make_unique<Category>(entry.name, key.dllFile, key.parameter, m_hWnd)
-                        : std::make_unique<Category>(entry.name, m_hWnd, key.root, key.subKey);
+        std::unique_ptr<Category> created = CreateNewCategory(entry.name, key, m_hWnd);
         if (!created->Merge(entry.record.body)) return false;
         AttachSettingList(*created);
         category = created.get();

@@ -8,6 +8,7 @@
 #include "layout_file.h"
 #include "file.h"
 #include "file_names.h"
+#include "find_files.h"
 #include "prompt.h"
 #include "setting_list.h"
 #include "tab_plugin.h"
@@ -105,17 +106,8 @@ void CTweakerWindow::SaveLayout() {
 
 void CTweakerWindow::DiscoverNewFiles() {
     // The names are collected first: an imported database moves away.
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA("*.*", &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    for (const std::string& name : names) {
+    for (const WIN32_FIND_DATAA& found : winlib::ListFiles("*.*")) {
+        const std::string name = found.cFileName;
         switch (ClassifyProgramFile(name)) {
         case ProgramFileKind::TabPlugin:
             OfferPlugin(name);

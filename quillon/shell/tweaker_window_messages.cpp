@@ -60,21 +60,12 @@ const CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
     return nullptr;
 }
 
-void CTweakerWindow::CopyViewStyle(WPARAM sourceList) {
+void CTweakerWindow::CopyToShownLists(WPARAM sourceList, ListCopy copy) {
     const CSettingList* source = OwnList(sourceList);
     if (!source) return;
     for (Category* category : tabs_.Categories(false)) {
         CSettingList* list = SettingListOf(category);
-        if (list && list != source) list->CopyViewStyleFrom(*source);
-    }
-}
-
-void CTweakerWindow::CopyColumnWidths(WPARAM sourceList) {
-    const CSettingList* source = OwnList(sourceList);
-    if (!source) return;
-    for (Category* category : tabs_.Categories(false)) {
-        CSettingList* list = SettingListOf(category);
-        if (list && list != source) list->CopyColumnWidthsFrom(*source);
+        if (list && list != source) (list->*copy)(*source);
     }
 }
 
@@ -106,16 +97,20 @@ LRESULT CTweakerWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM
             std::memcpy(buffer, &platform_, std::min<size_t>(wParam, sizeof platform_));
         return 0;
     case UM_COPYVIEWSTYLE:
-        CopyViewStyle(wParam);
+        CopyToShownLists(wParam, &CSettingList::CopyViewStyleFrom);
         return 0;
     case UM_COPYCOLUMNWIDTHS:
-        CopyColumnWidths(wParam);
+        CopyToShownLists(wParam, &CSettingList::CopyColumnWidthsFrom);
         return 0;
     case UM_SETLISTSTYLE:
         SetListStyle(static_cast<DWORD>(wParam), lParam != 0);
         return 0;
     case UM_GETLISTSTYLE:
         return static_cast<LRESULT>(listStyle_);
+    case UM_EDITCATEGORY:
+        // Only the current category's list can be clicked.
+        if (reinterpret_cast<Category*>(wParam) == currentCategory()) EditCategory();
+        return 0;
     case UM_TRAYNOTIFY:
         return OnTrayNotify(lParam);
     default:

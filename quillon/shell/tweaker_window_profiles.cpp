@@ -2,6 +2,7 @@
 #include "tweaker_window.h"
 
 #include "file_names.h"
+#include "find_files.h"
 #include "menu_text.h"
 #include "profile_dialog.h"
 #include "profile_file.h"
@@ -14,14 +15,8 @@ constexpr int kProfilesMenuPosition = 3;
 void CTweakerWindow::FillProfilesMenu() {
     profileCount_ = 0;
     profileNames_.clear();
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA("Profiles\\*.qlp", &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            AppendProfileItem(ProfileMenuText(found.cFileName));
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    for (const WIN32_FIND_DATAA& found : winlib::ListFiles("Profiles\\*.qlp"))
+        AppendProfileItem(ProfileMenuText(found.cFileName));
 }
 
 void CTweakerWindow::AppendProfileItem(const std::string& name) {

@@ -5,6 +5,8 @@
 #include "category.h"
 #include "dialog.h"
 #include "frame_rules.h"
+#include "new_category.h"
+#include "popup_menu.h"
 #include "prompt.h"
 #include "resource.h"
 #include "restore_dialog.h"
@@ -68,17 +70,10 @@ void CTweakerWindow::ShowTabMenu() {
     int clicked = HitTestTab(point);
     TabObject* tab = tabs_.ShownAt(clicked);
     if (!tab) return;
-    HMENU menu = ::CreatePopupMenu();
-    for (const TabMenuEntry& entry :
-         BuildTabMenu(clicked, tabs_.shownCount(), tabs_.currentIndex(), tab->GetName())) {
-        if (entry.text.empty())
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        else
-            ::AppendMenuA(menu, MF_STRING | (entry.grayed ? MF_GRAYED : 0), entry.id,
-                          entry.text.c_str());
-    }
-    ::TrackPopupMenu(menu, TPM_LEFTALIGN, point.x, point.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    // The chosen command arrives as WM_COMMAND.
+    TrackMenuEntries(m_hWnd,
+                     BuildTabMenu(clicked, tabs_.shownCount(), tabs_.currentIndex(), tab->GetName()),
+                     point, TPM_LEFTALIGN);
 }
 
 void CTweakerWindow::SwapShownTabs(int first, int second) {
@@ -120,10 +115,13 @@ void CTweakerWindow::HideClickedTab() {
 void CTweakerWindow::AddCategory() {
     AddCategoryDialog dialog(m_hWnd);
     if (dialog.DoModal() != IDOK) return;
-    std::unique_ptr<Category> category =
-        dialog.dynamic
-            ? std::make_unique<Category>(dialog.name, dialog.dllFile, dialog.parameter, m_hWnd)
-            : std::make_unique<Category>(dialog.name, m_hWnd, dialog.root, dialog.subKey);
+    CategoryKey key;
+    key.dynamic = dialog.dynamic;
+    key.dllFile = dialog.dllFile;
+    key.parameter = dialog.parameter;
+    key.root = dialog.root;
+    key.subKey = dialog.subKey;
+    std::unique_ptr<Category> category = CreateNewCategory(dialog.name, key, m_hWnd);
     category->model().cardMask = dialog.cardMask;
     category->model().osMask = dialog.osMask;
     AttachSettingList(*category);

@@ -1,5 +1,6 @@
 // Tweak databases: import (merge by key, shown or hidden by platform,
 // damaged files) and the three exports.
+#include "backup.h"
 #include "byte_io.h"
 #include "category_record.h"
 #include "database_fixture.h"
@@ -90,6 +91,14 @@ TEST_F(Databases, KeysDifferingInCaseMergeAndDifferingSettingsAsk) {
               "The \"Fog changed\" setting already exists but differs.\nDo you want to overwrite it?");
     auto* category = dynamic_cast<Category*>(window_->tabs().shown()[0].get());
     EXPECT_EQ(category->model().settings[0]->name, "Fog changed");
+}
+
+TEST_F(Databases, OnlyANewCategoryBacksItsKeyUp) {
+    Import({{"Fresh", KeyPath("Fresh"), {DWordRecord("A", "A")}}});
+    Import({{"Fresh again", KeyPath("Fresh"), {DWordRecord("B", "B")}}});
+    std::vector<std::string> files;
+    for (const BackupListing& listing : ListBackups()) files.push_back(listing.fileText);
+    EXPECT_EQ(files, (Names{"Fresh 0"})) << "the merge backs nothing up";
 }
 
 TEST_F(Databases, CategoriesForAnotherCardAreHiddenAndNotMadeCurrent) {

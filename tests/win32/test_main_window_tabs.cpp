@@ -6,7 +6,8 @@
 #include "resource.h"
 #include "setting_list.h"
 #include "test_support.h"
-#include "view_resource.h"
+#include "add_category_dialog_res.h"
+#include "add_setting_dialog_res.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "dialog_driver.h"
 #include "profile_file.h"
 #include "resource.h"
-#include "shell_resource.h"
+#include "profile_dialog_res.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
