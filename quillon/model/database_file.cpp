@@ -30,6 +30,18 @@ Database ReadDatabase(ByteReader& in) {
     return database;
 }
 
+Database ReadDatabase(const std::vector<std::uint8_t>& bytes) {
+    ByteReader in(bytes);
+    return ReadDatabase(in);
+}
+
+bool DatabaseBytes(const std::vector<DatabaseEntry>& categories, std::vector<std::uint8_t>& bytes) {
+    ByteWriter out;
+    if (!WriteDatabase(out, categories)) return false;
+    bytes = out.TakeBytes();
+    return true;
+}
+
 bool WriteDatabase(ByteWriter& out, const std::vector<DatabaseEntry>& categories) {
     ByteWriter w;
     WriteContainerHeader(w, categories.size());

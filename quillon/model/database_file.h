@@ -30,5 +30,8 @@ struct Database {
 // list without damage: later formats put other entries after the categories.
 Database ReadDatabase(ByteReader& in);
 bool WriteDatabase(ByteWriter& out, const std::vector<DatabaseEntry>& categories);
+// A whole file's bytes, and the bytes of a file of these entries.
+Database ReadDatabase(const std::vector<std::uint8_t>& bytes);
+bool DatabaseBytes(const std::vector<DatabaseEntry>& categories, std::vector<std::uint8_t>& bytes);
 
 }  // namespace quillon

@@ -58,6 +58,18 @@ LayoutRead ReadLayout(ByteReader& in, Layout& out) {
     return in.ok() ? LayoutRead::Complete : LayoutRead::Damaged;
 }
 
+LayoutRead ReadLayout(const std::vector<std::uint8_t>& bytes, Layout& out) {
+    ByteReader in(bytes);
+    return ReadLayout(in, out);
+}
+
+bool LayoutBytes(const Layout& layout, std::vector<std::uint8_t>& bytes) {
+    ByteWriter out;
+    if (!WriteLayout(out, layout)) return false;
+    bytes = out.TakeBytes();
+    return true;
+}
+
 bool WriteLayout(ByteWriter& out, const Layout& layout) {
     ByteWriter w;
     const std::size_t shown = layout.shownCount < layout.tabs.size() ? layout.shownCount

@@ -58,5 +58,9 @@ enum class LayoutRead {
 // there and nothing after it is read.
 LayoutRead ReadLayout(ByteReader& in, Layout& out);
 bool WriteLayout(ByteWriter& out, const Layout& layout);
+// A whole file's bytes; the bytes of a layout, false when one would not
+// read back (a tab of unknown type, an over-long name).
+LayoutRead ReadLayout(const std::vector<std::uint8_t>& bytes, Layout& out);
+bool LayoutBytes(const Layout& layout, std::vector<std::uint8_t>& bytes);
 
 }  // namespace quillon

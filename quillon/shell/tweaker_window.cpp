@@ -53,7 +53,7 @@ CTweakerWindow::CTweakerWindow(HINSTANCE instance, const std::string& commandLin
 CTweakerWindow::~CTweakerWindow() {
     DestroyTabs();
     StopAnimation();
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     DestroyWindow();
     if (oleInitialized_) ::OleUninitialize();
 }
@@ -268,7 +268,7 @@ void CTweakerWindow::OnClose() {
     DestroyTabs();
     StopAnimation();
     // Closed while in the tray: the icon would stay behind without a window.
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     icons_.Destroy();
     DestroyWindow();
     if (oleInitialized_) {

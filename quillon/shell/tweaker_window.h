@@ -1,23 +1,21 @@
-// CTweakerWindow: the program's frame window. It owns the shown and hidden
-// tab objects and the current tab, shows the shown ones as a tab bar above
-// the current page, carries the menu bar, toolbar, status bar and animation
+// CTweakerWindow: the program's frame window. It shows the tabs of its
+// TabSet as a tab bar above the current page, carries the menu bar, toolbar, status bar and animation
 // strip, hides itself in the notification area when minimised, and answers
 // the application messages through which pages and plug-ins reach it.
 #pragma once
 
 #include "animation_thread.h"
 #include "controls.h"
+#include "database_file.h"
 #include "file_chooser.h"
 #include "frame_wnd.h"
-#include "database_file.h"
-#include "layout_file.h"
 #include "gdi.h"
+#include "layout_file.h"
 #include "plugin_abi.h"
 #include "platform_rules.h"
 #include "registry_icons.h"
 #include "tab_set.h"
-
-#include <shellapi.h>
+#include "tray_icon.h"
 
 #include <memory>
 #include <string>
@@ -25,7 +23,6 @@
 
 class Category;
 class CSettingList;
-class TabPlugin;
 
 // The caption; a second start finds the running instance by it.
 extern const char kMainWindowTitle[];
@@ -68,7 +65,7 @@ public:
     static constexpr int kFirstProfileCommand = 5000;
     static constexpr int kLastProfileCommand = 5999;
     void AppendProfileItem(const std::string& name);
-    int profileCount() const { return profileCount_; }
+    int profileCount() const { return static_cast<int>(profileNames_.size()); }
 
     // The shown and hidden tabs and the current one.
     const TabSet& tabs() const { return tabs_; }
@@ -77,7 +74,7 @@ public:
     const PlatformInfo& platform() const { return platform_; }
     DWORD listStyle() const { return listStyle_; }
     DWORD showStyle() const { return showStyle_; }
-    bool inTray() const { return trayIconShown_; }
+    bool inTray() const { return trayIcon_.shown(); }
     const winlib::CTabCtrl& tabBar() const { return tabBar_; }
     const winlib::CStatusBar& statusBar() const { return statusBar_; }
     const winlib::CToolBarCtrl& toolBar() const { return toolBar_; }
@@ -150,7 +147,6 @@ private:
 
     // Notification area.
     void MinimizeToTray();
-    void RemoveTrayIcon();
 
     // Application messages.
     // The list of one of this window's categories at that address, or null.
@@ -178,17 +174,17 @@ private:
     TabSet tabs_;
     PlatformInfo platform_;
     DWORD listStyle_ = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-    NOTIFYICONDATAA tray_{};
-    bool trayIconShown_ = false;
+    TrayIcon trayIcon_;
     DWORD showStyle_ = 0;
     std::string startCommand_;
-    int profileCount_ = 0;
     std::vector<std::string> profileNames_;  // by command ID - kFirstProfileCommand
     // Each database command proposes the name last chosen with it.
-    FileNameBuffer importName_;
-    FileNameBuffer exportCurrentName_;
-    FileNameBuffer exportShownName_;
-    FileNameBuffer exportAllName_;
+    struct DatabaseNames {
+        FileNameBuffer import;
+        FileNameBuffer exportCurrent;
+        FileNameBuffer exportShown;
+        FileNameBuffer exportAll;
+    } databaseNames_;
     int clickedTab_ = -1;
     std::string pendingAnimation_;
     RECT placement_;

@@ -1,7 +1,6 @@
 // Tweak database import and export, and finding categories by their key.
 #include "tweaker_window.h"
 
-#include "byte_io.h"
 #include "category.h"
 #include "database_file.h"
 #include "file.h"
@@ -32,10 +31,9 @@ void ReportDamagedDatabase(HWND owner, const std::string& path) {
 void CTweakerWindow::ImportDatabase(const std::string& path) {
     std::vector<uint8_t> bytes;
     if (!winlib::CFile::ReadAll(path, bytes, kMaxDatabaseBytes)) return;
-    quillon::ByteReader in(bytes);
     // Every record is checked before anything is made of it, so a damaged
     // record adds nothing and backs nothing up.
-    quillon::Database database = quillon::ReadDatabase(in);
+    quillon::Database database = quillon::ReadDatabase(bytes);
     bool intact = database.intact;
     for (const quillon::DatabaseEntry& entry : database.categories) {
         if (ImportEntry(entry)) continue;
@@ -72,28 +70,28 @@ bool CTweakerWindow::ImportEntry(const quillon::DatabaseEntry& entry) {
 
 void CTweakerWindow::ExportDatabase(ExportScope scope) {
     std::vector<Category*> categories;
-    FileNameBuffer* name = &exportAllName_;
+    FileNameBuffer* name = &databaseNames_.exportAll;
     if (scope == ExportScope::Current) {
         // Without a current category there is nothing to export.
         if (!currentCategory()) return;
         categories.push_back(currentCategory());
-        name = &exportCurrentName_;
+        name = &databaseNames_.exportCurrent;
     } else {
         categories = tabs_.Categories(scope == ExportScope::All);
-        if (scope == ExportScope::Shown) name = &exportShownName_;
+        if (scope == ExportScope::Shown) name = &databaseNames_.exportShown;
     }
     if (!CurrentFileChooser().Choose(m_hWnd, false, kSaveDatabaseFlags, *name)) return;
     std::string path = WithDatabaseExtension(name->text);
 
     std::vector<quillon::DatabaseEntry> entries;
     for (const Category* category : categories) entries.push_back(category->DatabaseRecord());
-    quillon::ByteWriter out;
-    if (quillon::WriteDatabase(out, entries) && winlib::CFile::WriteReplacing(path, out.bytes()))
+    std::vector<uint8_t> bytes;
+    if (quillon::DatabaseBytes(entries, bytes) && winlib::CFile::WriteReplacing(path, bytes))
         return;
     CurrentPrompt().Ask(m_hWnd, "Couldn't create \"" + path + "\"", "Error", MB_OK | MB_ICONERROR);
 }
 
 void CTweakerWindow::ChooseAndImport() {
-    if (CurrentFileChooser().Choose(m_hWnd, true, kOpenDatabaseFlags, importName_))
-        ImportDatabase(importName_.text);
+    if (CurrentFileChooser().Choose(m_hWnd, true, kOpenDatabaseFlags, databaseNames_.import))
+        ImportDatabase(databaseNames_.import.text);
 }

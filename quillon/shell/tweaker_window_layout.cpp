@@ -3,12 +3,11 @@
 // the first run, and the start-up search for new plug-ins and databases.
 #include "tweaker_window.h"
 
-#include "byte_io.h"
 #include "category.h"
-#include "layout_file.h"
 #include "file.h"
 #include "file_names.h"
 #include "find_files.h"
+#include "layout_file.h"
 #include "prompt.h"
 #include "setting_list.h"
 #include "tab_plugin.h"
@@ -31,10 +30,9 @@ void CTweakerWindow::LoadLayout() {
         StartFirstRun();
         return;
     }
-    quillon::ByteReader in(bytes);
     quillon::Layout layout;
     // Everything read before a damaged part is kept; the program starts with it.
-    if (quillon::ReadLayout(in, layout) != quillon::LayoutRead::NoHeader) ApplyLayout(layout);
+    if (quillon::ReadLayout(bytes, layout) != quillon::LayoutRead::NoHeader) ApplyLayout(layout);
 }
 
 std::unique_ptr<TabObject> CTweakerWindow::MakeLayoutTab(const quillon::LayoutTab& record) {
@@ -99,9 +97,9 @@ void CTweakerWindow::SaveLayout() {
     // Closed while in the tray, the animation to come back is the one kept.
     layout.animation = animation_ ? animation_->GetFileName() : pendingAnimation_;
     layout.startWithWindows = !startCommand_.empty();
-    quillon::ByteWriter out;
+    std::vector<uint8_t> bytes;
     // Only a complete layout replaces the previous one.
-    if (quillon::WriteLayout(out, layout)) winlib::CFile::WriteReplacing(kLayoutFile, out.bytes());
+    if (quillon::LayoutBytes(layout, bytes)) winlib::CFile::WriteReplacing(kLayoutFile, bytes);
 }
 
 void CTweakerWindow::DiscoverNewFiles() {

@@ -15,32 +15,13 @@ void CTweakerWindow::MinimizeToTray() {
     if (showStyle_ != WS_MINIMIZE) pendingAnimation_ = StopAnimation();
     if (TabObject* current = tabs_.current()) current->Hide();
     ShowWindow(SW_HIDE);
-    if (trayIconShown_) return;
-    tray_ = NOTIFYICONDATAA{};
-    tray_.cbSize = NOTIFYICONDATAA_V1_SIZE;  // also understood by older shells
-    tray_.hWnd = m_hWnd;
-    tray_.uID = ID_TRAY_ICON;
-    tray_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    tray_.uCallbackMessage = UM_TRAYNOTIFY;
-    tray_.hIcon = static_cast<HICON>(
-        ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_QUILLON), IMAGE_ICON, 16, 16, 0));
-    lstrcpynA(tray_.szTip, "Quillon", sizeof tray_.szTip);
-    ::Shell_NotifyIconA(NIM_ADD, &tray_);
-    trayIconShown_ = true;
-}
-
-void CTweakerWindow::RemoveTrayIcon() {
-    if (!trayIconShown_) return;
-    ::Shell_NotifyIconA(NIM_DELETE, &tray_);
-    if (tray_.hIcon) ::DestroyIcon(tray_.hIcon);
-    tray_.hIcon = nullptr;
-    trayIconShown_ = false;
+    trayIcon_.Add(m_hWnd, instance_, ID_TRAY_ICON, IDI_QUILLON, UM_TRAYNOTIFY);
 }
 
 LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
     if (mouseMessage != WM_LBUTTONDOWN) return 0;
     // A second start sends this too, also to a window that is not in the tray.
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     ShowWindow(SW_SHOWNORMAL);
     ::SetForegroundWindow(m_hWnd);
     if (TabObject* current = tabs_.current()) current->Show();

@@ -13,7 +13,6 @@ constexpr int kProfilesMenuPosition = 3;
 }  // namespace
 
 void CTweakerWindow::FillProfilesMenu() {
-    profileCount_ = 0;
     profileNames_.clear();
     for (const WIN32_FIND_DATAA& found : winlib::ListFiles("Profiles\\*.qlp"))
         AppendProfileItem(ProfileMenuText(found.cFileName));
@@ -21,14 +20,13 @@ void CTweakerWindow::FillProfilesMenu() {
 
 void CTweakerWindow::AppendProfileItem(const std::string& name) {
     // Commands past the last ID would reach no profile.
-    if (kFirstProfileCommand + profileCount_ > kLastProfileCommand) return;
+    const int count = profileCount();
+    if (kFirstProfileCommand + count > kLastProfileCommand) return;
     HMENU profiles = ::GetSubMenu(::GetMenu(m_hWnd), kProfilesMenuPosition);
     if (!profiles) return;
-    if (profileCount_ == 0) ::AppendMenuA(profiles, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(profiles, MF_STRING, kFirstProfileCommand + profileCount_,
-                  EscapeMenuText(name).c_str());
+    if (count == 0) ::AppendMenuA(profiles, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(profiles, MF_STRING, kFirstProfileCommand + count, EscapeMenuText(name).c_str());
     profileNames_.push_back(name);
-    ++profileCount_;
 }
 
 void CTweakerWindow::ApplyProfileItem(WORD id) {

@@ -36,10 +36,10 @@ Layout SampleLayout() {
     return layout;
 }
 
-Buffer LayoutBytes(const Layout& layout) {
-    ByteWriter out;
-    EXPECT_TRUE(WriteLayout(out, layout));
-    return out.bytes();
+Buffer FileOf(const Layout& layout) {
+    Buffer bytes;
+    EXPECT_TRUE(LayoutBytes(layout, bytes));
+    return bytes;
 }
 
 TEST(ContainerHeader, RoundTripsAndTakesAnyFormatNumber) {
@@ -65,13 +65,11 @@ TEST(ContainerHeader, RoundTripsAndTakesAnyFormatNumber) {
 TEST(DatabaseFile, RoundTripsItsEntries) {
     const std::vector<DatabaseEntry> entries = {{"Direct3D", quillon_test::SampleExport()},
                                                 {"Empty", CategoryExportRecord()}};
-    ByteWriter out;
-    ASSERT_TRUE(WriteDatabase(out, entries));
-    ByteReader in(out.bytes());
-    Database read = ReadDatabase(in);
+    Buffer bytes;
+    ASSERT_TRUE(DatabaseBytes(entries, bytes));
+    Database read = ReadDatabase(bytes);
     EXPECT_TRUE(read.intact);
     EXPECT_EQ(read.categories, entries);
-    EXPECT_TRUE(in.AtEnd());
 }
 
 TEST(DatabaseFile, DamageKeepsTheEntriesBeforeIt) {
@@ -112,12 +110,10 @@ TEST(DatabaseFile, DamageKeepsTheEntriesBeforeIt) {
 
 TEST(LayoutFile, RoundTripsEveryField) {
     const Layout layout = SampleLayout();
-    const Buffer bytes = LayoutBytes(layout);
-    ByteReader in(bytes);
+    const Buffer bytes = FileOf(layout);
     Layout read;
-    ASSERT_EQ(ReadLayout(in, read), LayoutRead::Complete);
+    ASSERT_EQ(ReadLayout(bytes, read), LayoutRead::Complete);
     EXPECT_EQ(read, layout);
-    EXPECT_TRUE(in.AtEnd());
 }
 
 TEST(LayoutFile, WritesTheCountsOfShownAndHiddenTabs) {
@@ -125,7 +121,7 @@ TEST(LayoutFile, WritesTheCountsOfShownAndHiddenTabs) {
     layout.tabs.resize(3);
     for (LayoutTab& tab : layout.tabs) tab.type = kTabTypePlugin;
     layout.shownCount = 7;  // more than there are: all shown
-    const Buffer bytes = LayoutBytes(layout);
+    const Buffer bytes = FileOf(layout);
     ByteReader in(bytes);
     std::uint32_t style = 0;
     std::int32_t shown = 0, hidden = 0;
@@ -142,7 +138,7 @@ TEST(LayoutFile, WritesTheCountsOfShownAndHiddenTabs) {
 
 TEST(LayoutFile, KeepsWhatCameBeforeTheDamage) {
     const Layout layout = SampleLayout();
-    const Buffer whole = LayoutBytes(layout);
+    const Buffer whole = FileOf(layout);
     Layout trailerless = layout;
     trailerless.currentIndex = -1;
     trailerless.animation.clear();
