@@ -64,7 +64,7 @@ void ClampDraggedRect(DragRect& rect, uint32_t edge, const SizeLimits& windowLim
 }
 
 std::vector<MenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
-                                       const std::string& tabName) {
+                                    const std::string& tabName) {
     std::string shownName = EscapeMenuText(tabName);
     return {
         {"Add category ...", 40003, false},

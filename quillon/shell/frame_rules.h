@@ -47,7 +47,7 @@ void ClampDraggedRect(DragRect& rect, uint32_t edge, const SizeLimits& windowLim
 // The context menu of the tab at 'clickedTab' of 'tabCount' tabs; currentTab
 // is the current tab's index or -1.
 std::vector<MenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
-                                       const std::string& tabName);
+                                    const std::string& tabName);
 
 // The index of the tab that becomes current when the tab at 'removedIndex'
 // leaves a bar that keeps 'remainingCount' tabs; -1 when none is left.

@@ -24,7 +24,7 @@ int IconOf(const Setting& setting) {
 }  // namespace
 
 std::vector<MenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
-                                                   const Setting* firstSelected) {
+                                            const Setting* firstSelected) {
     std::vector<MenuEntry> menu;
     if (!onRow) {
         menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});

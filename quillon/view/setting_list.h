@@ -31,7 +31,7 @@ enum SettingListCommand : UINT {
 // The context menu for a right click: on a row or not, with the number of
 // selected rows and the first selected setting.
 std::vector<MenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
-                                                   const Setting* firstSelected);
+                                            const Setting* firstSelected);
 
 
 class CSettingList : public winlib::CListCtrl, public CategoryView {
