@@ -14,6 +14,8 @@
 #include "byte_io.h"
 #include "category_record.h"
 #include "command_line.h"
+#include "database_file.h"
+#include "layout_file.h"
 #include "range_grammar.h"
 #include "setting_record.h"
 
@@ -87,6 +89,35 @@ void FuzzRecords(const std::uint8_t* data, std::size_t size) {
         [](ByteWriter& w, const CategoryValuesRecord& c) { return WriteCategoryValues(w, c); });
 }
 
+// The file readers keep what came before damage, so they are checked for
+// staying inside the input and for writing back what they kept.
+void FuzzFiles(const std::uint8_t* data, std::size_t size) {
+    {
+        ByteReader in(data, size);
+        Database database = ReadDatabase(in);
+        Check(in.offset() <= size);
+        ByteWriter out;
+        Check(WriteDatabase(out, database.categories));
+        ByteReader again(out.bytes());
+        Database reread = ReadDatabase(again);
+        Check(reread.intact && reread.categories == database.categories);
+    }
+    {
+        ByteReader in(data, size);
+        Layout layout;
+        const LayoutRead result = ReadLayout(in, layout);
+        Check(in.offset() <= size);
+        if (result == LayoutRead::NoHeader) return;
+        Check(layout.tabs.size() <= size);
+        ByteWriter out;
+        Check(WriteLayout(out, layout));
+        ByteReader again(out.bytes());
+        Layout reread;
+        Check(ReadLayout(again, reread) == LayoutRead::Complete);
+        if (layout.shownCount <= layout.tabs.size()) Check(reread == layout);
+    }
+}
+
 bool AllNonNegative(const std::vector<std::uint32_t>& triples) {
     for (std::uint32_t v : triples)
         if (v > 0x7FFFFFFFu) return false;
@@ -144,6 +175,7 @@ void FuzzCommandLine(const std::string& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzRecords(data, size);
+    FuzzFiles(data, size);
     const std::string text(reinterpret_cast<const char*>(data), size);
     FuzzDWordGrammar(text);
     FuzzStringGrammar(text);

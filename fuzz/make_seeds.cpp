@@ -7,6 +7,8 @@
 
 #include "byte_io.h"
 #include "category_record.h"
+#include "database_file.h"
+#include "layout_file.h"
 #include "record_samples.h"
 
 using namespace quillon;
@@ -57,6 +59,24 @@ int main(int argc, char** argv) {
         [](ByteWriter& w) { return WriteNamedExport(w, "Direct3D", SampleExport()); });
     add("export.bin", [](ByteWriter& w) { return WriteCategoryExport(w, SampleExport()); });
     add("values.bin", [](ByteWriter& w) { return WriteCategoryValues(w, SampleValues()); });
+    add("database.bin", [](ByteWriter& w) {
+        return WriteDatabase(w, {{"Direct3D", SampleExport()}, {"Empty", CategoryExportRecord()}});
+    });
+    add("layout.bin", [](ByteWriter& w) {
+        Layout layout;
+        layout.listStyle = 0x24;
+        LayoutTab category;
+        category.name = "OpenGL";
+        category.category = SampleDynamicCategory();
+        LayoutTab plugin;
+        plugin.type = kTabTypePlugin;
+        plugin.pluginFile = "Ramp_Tab.dll";
+        layout.tabs = {category, plugin};
+        layout.shownCount = 1;
+        layout.currentIndex = 0;
+        layout.animation = "Ember_Animation.dll";
+        return WriteLayout(w, layout);
+    });
     seeds.push_back({"range_dword.txt", Text("0-10:5;20;-5;7")});
     seeds.push_back({"range_wide.txt", Text("2147483648-2147483646;4294967295;")});
     seeds.push_back({"range_strings.txt", Text("off;on;;Max")});
@@ -68,5 +88,5 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%zu seeds written to %s\n", seeds.size(), dir.c_str());
-    return seeds.size() == 11 ? 0 : 1;
+    return seeds.size() == 13 ? 0 : 1;
 }

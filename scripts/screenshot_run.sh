@@ -55,8 +55,10 @@ bash -c '
   # Every tab in turn: screenshots/tab_1.png, tab_2.png ...
   wine build/win32/testbin/close_window.exe --tab-count "Quillon - v1.1"
   tabs=$?
+  # A page fills itself when first shown (Direct3D and OpenGL take their
+  # time, more so in the emulated test machine): give each a while.
   for tab in $(seq 1 "$tabs"); do
-    sleep 2
+    sleep 10
     import -window root "screenshots/tab_$tab.png"
     wine build/win32/testbin/close_window.exe --next-tab "Quillon - v1.1"
   done

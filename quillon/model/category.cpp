@@ -2,15 +2,6 @@
 
 #include "app_messages.h"
 
-namespace {
-Category::BackupHandler& AutomaticBackup() {
-    static Category::BackupHandler handler;
-    return handler;
-}
-}  // namespace
-
-void Category::SetAutomaticBackup(BackupHandler handler) { AutomaticBackup() = std::move(handler); }
-
 Category::Category(std::string name, HWND mainWindow)
     : name_(std::move(name)), mainWindow_(mainWindow) {}
 
@@ -18,7 +9,6 @@ Category::Category(const std::string& name, HWND mainWindow, HKEY root, const st
     : Category(name, mainWindow) {
     model_.key.root = root;
     model_.key.subKey = subKey;
-    if (AutomaticBackup()) AutomaticBackup()(*this);
 }
 
 Category::Category(const std::string& name, const std::string& dllFile,
@@ -28,38 +18,52 @@ Category::Category(const std::string& name, const std::string& dllFile,
     model_.key.dllFile = dllFile;
     model_.key.parameter = parameter;
     model_.key.Resolve();
-    if (AutomaticBackup()) AutomaticBackup()(*this);
 }
 
 Category::~Category() = default;
 
-std::unique_ptr<Category> Category::Read(quillon::ByteReader& in, HWND mainWindow) {
-    std::string name;
-    if (!in.ReadString(name)) return nullptr;
+std::unique_ptr<Category> Category::FromRecord(const std::string& name,
+                                               const quillon::CategoryRecord& record,
+                                               HWND mainWindow) {
     std::unique_ptr<Category> category(new Category(name, mainWindow));
-    if (!category->model_.ReadRecord(in)) {
-        in.Fail();
-        return nullptr;
-    }
+    if (!category->model_.Assign(record)) return nullptr;
     return category;
 }
 
-bool Category::Save(quillon::ByteWriter& out) const {
-    // The look is saved as the list shows it now.
-    if (view_) view_->StoreViewStyle();
-    out.WriteU32(quillon::kTabTypeCategory);
-    return out.WriteString(name_) && model_.WriteRecord(out);
+std::unique_ptr<Category> Category::Read(quillon::ByteReader& in, HWND mainWindow) {
+    std::string name;
+    quillon::CategoryRecord record;
+    std::unique_ptr<Category> category;
+    if (in.ReadString(name) && quillon::ReadCategoryRecord(in, record))
+        category = FromRecord(name, record, mainWindow);
+    if (!category) in.Fail();
+    return category;
 }
 
-bool Category::Export(quillon::ByteWriter& out) const {
-    out.WriteU32(quillon::kTabTypeCategory);
-    return out.WriteString(name_) && model_.WriteExport(out);
+quillon::LayoutTab Category::LayoutRecord() const {
+    // The look is saved as the list shows it now.
+    if (view_) view_->StoreViewStyle();
+    quillon::LayoutTab tab;
+    tab.type = quillon::kTabTypeCategory;
+    tab.name = name_;
+    tab.category = model_.ToRecord();
+    return tab;
+}
+
+quillon::DatabaseEntry Category::DatabaseRecord() const {
+    return {name_, model_.ToExportRecord()};
+}
+
+bool Category::Merge(const quillon::CategoryExportBody& body) {
+    bool merged = model_.Merge(body, mainWindow_);
+    if (view_) view_->Fill();
+    return merged;
 }
 
 bool Category::Merge(quillon::ByteReader& in) {
-    bool merged = model_.Merge(in, mainWindow_);
-    if (view_) view_->Fill();
-    return merged;
+    quillon::CategoryExportBody body;
+    if (!quillon::ReadExportBody(in, body)) return false;
+    return Merge(body);
 }
 
 void Category::Refresh() {

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "category_model.h"
+#include "database_file.h"
 #include "tab_object.h"
 
-#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // What shows a category's data (the setting list control).
 class CategoryView {
@@ -23,39 +24,62 @@ public:
 
 class Category : public TabObject {
 public:
+    // A category as Tabs.stream describes it, reading its values from the
+    // registry. Null when a setting cannot be made from its record.
+    static std::unique_ptr<Category> FromRecord(const std::string& name,
+                                                const quillon::CategoryRecord& record,
+                                                HWND mainWindow);
     // Reads the name and the category record that follow a type tag 0 in
     // Tabs.stream. Null on bad input; the reader is then failed.
     static std::unique_ptr<Category> Read(quillon::ByteReader& in, HWND mainWindow);
-    // A new category with a static key, or a dynamic key resolved at once.
-    // Both back up the key before the list is made.
+    // A category with a static key, or a dynamic key resolved at once. New
+    // categories are made through CreateNewCategory, which backs them up.
     Category(const std::string& name, HWND mainWindow, HKEY root, const std::string& subKey);
     Category(const std::string& name, const std::string& dllFile, const std::string& parameter,
              HWND mainWindow);
     ~Category() override;
 
     std::string GetName() const override { return name_; }
-    bool Save(quillon::ByteWriter& out) const override;
+    quillon::LayoutTab LayoutRecord() const override;
     void Show() override;
     void Hide() override;
     void Resize() override;
 
-    // Database export record: tag 0, name, key, masks and settings.
-    bool Export(quillon::ByteWriter& out) const;
+    // The category's entry in a tweak database.
+    quillon::DatabaseEntry DatabaseRecord() const;
     // Profile values record (no name).
     bool SaveValues(quillon::ByteWriter& out) const { return model_.WriteValues(out); }
+    // Merges a database entry's masks and settings (see CategoryModel::Merge)
+    // and shows the result.
+    bool Merge(const quillon::CategoryExportBody& body);
     bool Merge(quillon::ByteReader& in);
     void Refresh();
     void SetName(const std::string& text) { name_ = text; }
+
+    // The user's edits of the settings, by row (the order of
+    // model().settings); each writes or deletes the registry values it
+    // concerns. False for a row that does not exist.
+    Setting* SettingAt(int row) const;
+    // Writes the row's value to the registry, or deletes it.
+    bool SetPresent(int row, bool present);
+    // Moves to the next or previous allowed value, written when present.
+    bool Step(int row, bool forward);
+    // Deletes the rows' values that are present and drops the rows.
+    void RemoveRows(std::vector<int> rows);
+    // Deletes the old setting's value when present and puts the new setting
+    // in its place.
+    bool ReplaceSetting(int row, std::unique_ptr<Setting> replacement);
+    void AddSetting(std::unique_ptr<Setting> setting);
+    // Sorts by a column's text; the same column again turns the order round.
+    void SortBy(int column);
+    // Asks the main window to run its edit-category dialog on this category.
+    void RequestEdit();
 
     CategoryModel& model() { return model_; }
     const CategoryModel& model() const { return model_; }
     void SetView(std::unique_ptr<CategoryView> view);
     CategoryView* view() const { return view_.get(); }
     HWND mainWindow() const { return mainWindow_; }
-
-    // Called for a new category once its key is known, to back the key up.
-    using BackupHandler = std::function<void(const Category&)>;
-    static void SetAutomaticBackup(BackupHandler handler);
 
 private:
     Category(std::string name, HWND mainWindow);

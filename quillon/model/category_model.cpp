@@ -4,10 +4,10 @@
 #include "prompt.h"
 #include "reg_key.h"
 #include "root_key_table.h"
+#include "same_name.h"
 
 #include <algorithm>
-#include <cctype>
-#include <unordered_map>
+#include <map>
 
 using quillon::ByteReader;
 using quillon::ByteWriter;
@@ -20,16 +20,6 @@ HKEY RootHandle(uint32_t value) {
 
 uint32_t RootValue(HKEY root) {
     return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(root));
-}
-
-std::string LowerAscii(const std::string& text) {
-    std::string lower = text;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
 }
 
 std::string CurrentDirectory() {
@@ -76,10 +66,7 @@ void CategoryKey::Resolve() {
 
 CategoryModel::CategoryModel() : bkImage(CurrentDirectory() + "\\default.jpg") {}
 
-bool CategoryModel::ReadRecord(ByteReader& in) {
-    quillon::CategoryRecord record;
-    if (!quillon::ReadCategoryRecord(in, record)) return false;
-
+bool CategoryModel::Assign(const quillon::CategoryRecord& record) {
     CategoryKey newKey = CategoryKey::FromRecord(record.key);
     newKey.Resolve();
     RegKey regKey;
@@ -123,17 +110,13 @@ quillon::CategoryRecord CategoryModel::ToRecord() const {
     return record;
 }
 
-bool CategoryModel::WriteRecord(ByteWriter& out) const {
-    return quillon::WriteCategoryRecord(out, ToRecord());
-}
-
-bool CategoryModel::WriteExport(ByteWriter& out) const {
+quillon::CategoryExportRecord CategoryModel::ToExportRecord() const {
     quillon::CategoryExportRecord record;
     record.key = key.ToRecord();
     record.body.cardMask = cardMask;
     record.body.osMask = osMask;
     for (const auto& setting : settings) record.body.settings.push_back(setting->ToRecord());
-    return quillon::WriteCategoryExport(out, record);
+    return record;
 }
 
 bool CategoryModel::WriteValues(ByteWriter& out) const {
@@ -144,33 +127,28 @@ bool CategoryModel::WriteValues(ByteWriter& out) const {
     return out.ok();
 }
 
-bool CategoryModel::Merge(ByteReader& in, HWND owner) {
-    // The whole body is read before anything changes, so a damaged record
-    // leaves the category as it was.
-    quillon::CategoryExportBody body;
-    if (!quillon::ReadExportBody(in, body)) return false;
-
+bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
     cardMask = body.cardMask;
     osMask = body.osMask;
     RegKey regKey;
     regKey.Open(key.root, key.subKey);
 
     // First setting (in list order) for each value name, ignoring case.
-    std::unordered_map<std::string, size_t> byValueName;
+    std::map<std::wstring, size_t> byValueName;
     for (size_t i = 0; i < settings.size(); ++i)
-        byValueName.emplace(LowerAscii(settings[i]->valueName), i);
+        byValueName.emplace(NameKey(settings[i]->valueName), i);
 
     for (const auto& record : body.settings) {
         auto incoming = Setting::FromRecord(record, regKey.handle());
         if (!incoming) return false;
-        auto found = byValueName.find(LowerAscii(incoming->valueName));
+        auto found = byValueName.find(NameKey(incoming->valueName));
         if (found == byValueName.end()) {
-            byValueName.emplace(LowerAscii(incoming->valueName), settings.size());
+            byValueName.emplace(NameKey(incoming->valueName), settings.size());
             settings.push_back(std::move(incoming));
             continue;
         }
         std::unique_ptr<Setting>& existing = settings[found->second];
-        bool differs = !EqualIgnoringCase(existing->TypeText(), incoming->TypeText()) ||
+        bool differs = std::string(existing->TypeText()) != incoming->TypeText() ||
                        existing->GetRangeText() != incoming->GetRangeText() ||
                        existing->tweakMap != incoming->tweakMap;
         if (!differs) continue;

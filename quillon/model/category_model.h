@@ -39,18 +39,17 @@ public:
 
     // Replaces everything by a Tabs.stream category record, reading the
     // current values from the registry. On bad input nothing changes.
-    bool ReadRecord(quillon::ByteReader& in);
-    bool WriteRecord(quillon::ByteWriter& out) const;
-    // The body of a database export record (key, masks, settings).
-    bool WriteExport(quillon::ByteWriter& out) const;
+    bool Assign(const quillon::CategoryRecord& record);
+    // A database export record (key, masks, settings).
+    quillon::CategoryExportRecord ToExportRecord() const;
     // Profile values record: key, then each setting's value record.
     bool WriteValues(quillon::ByteWriter& out) const;
 
     // Merges masks and settings of a database export record (the part after
     // its key) into this category. A setting whose value name matches one
     // already here (ignoring case) replaces it only when it differs and the
-    // user agrees; others are appended. False, with nothing changed, on bad input.
-    bool Merge(quillon::ByteReader& in, HWND owner);
+    // user agrees; others are appended. False on a setting that cannot be made.
+    bool Merge(const quillon::CategoryExportBody& body, HWND owner);
 
     // Resolves a dynamic key, creates the key if missing and re-reads every value.
     void Refresh();

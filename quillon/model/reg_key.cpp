@@ -3,7 +3,7 @@
 LONG RegKey::Open(HKEY root, const std::string& subKey) {
     HKEY key = nullptr;
     LONG result = ::RegOpenKeyExA(root, subKey.c_str(), 0, KEY_ALL_ACCESS, &key);
-    if (result == ERROR_SUCCESS) Hold(key);
+    if (result == ERROR_SUCCESS) key_.reset(key);
     return result;
 }
 
@@ -11,16 +11,6 @@ LONG RegKey::Create(HKEY root, const std::string& subKey) {
     HKEY key = nullptr;
     LONG result = ::RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                     KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    if (result == ERROR_SUCCESS) Hold(key);
+    if (result == ERROR_SUCCESS) key_.reset(key);
     return result;
-}
-
-void RegKey::Close() {
-    if (key_) ::RegCloseKey(key_);
-    key_ = nullptr;
-}
-
-void RegKey::Hold(HKEY key) {
-    Close();
-    key_ = key;
 }

@@ -1,7 +1,10 @@
-// RegKey: holds at most one open registry key. Every registry operation of the
-// tweak model goes through the handle it holds (possibly none, in which case
-// the Win32 calls fail and settings record themselves as not present).
+// RegKey: holds at most one open registry key. Every registry key the
+// program opens is held by one of these (its handle lives in the one RAII
+// owner of winlib), so no key is left open on an early return. Without a
+// key the Win32 calls fail and settings record themselves as not present.
 #pragma once
+
+#include "scoped.h"
 
 #include <windows.h>
 
@@ -10,7 +13,6 @@
 class RegKey {
 public:
     RegKey() = default;
-    ~RegKey() { Close(); }
     RegKey(const RegKey&) = delete;
     RegKey& operator=(const RegKey&) = delete;
 
@@ -19,11 +21,10 @@ public:
     LONG Open(HKEY root, const std::string& subKey);
     // As Open, but creates missing keys on the way.
     LONG Create(HKEY root, const std::string& subKey);
-    void Close();
+    void Close() { key_.reset(); }
 
-    HKEY handle() const { return key_; }
+    HKEY handle() const { return key_.get(); }
 
 private:
-    void Hold(HKEY key);
-    HKEY key_ = nullptr;
+    winlib::ScopedRegKey key_;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "byte_io.h"
+#include "layout_file.h"
 
 #include <windows.h>
 
@@ -13,8 +14,11 @@ public:
     virtual std::string GetName() const = 0;
     virtual bool IsValid() const { return true; }
     virtual std::string GetErrorText() const { return ""; }
-    // Writes the tab's Tabs.stream record, type tag first.
-    virtual bool Save(quillon::ByteWriter& out) const = 0;
+    // The tab's Tabs.stream record.
+    virtual quillon::LayoutTab LayoutRecord() const = 0;
+    bool Save(quillon::ByteWriter& out) const {
+        return quillon::WriteLayoutTab(out, LayoutRecord());
+    }
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual void GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) {

@@ -3,28 +3,23 @@
 #include "exports.h"
 
 bool AnimationPlugin::Load(HWND window) {
-    module = ::LoadLibraryA(fileName.c_str());
-    if (module) {
-        init = winlib::GetExport<AnimationInitFunction>(module, "Init");
-        exit = winlib::GetExport<AnimationPlainFunction>(module, "Exit");
-        drawFrame = winlib::GetExport<AnimationDrawFrameFunction>(module, "DrawFrame");
-        resize = winlib::GetExport<AnimationPlainFunction>(module, "Resize");
-        if (init && init(window) != 0) return true;
-        ::FreeLibrary(module);
-        module = nullptr;
+    module.reset(::LoadLibraryA(fileName.c_str()));
+    if (!module) return false;
+    EntryPoints found;
+    found.init = winlib::GetExport<AnimationInitFunction>(module.get(), "Init");
+    found.exit = winlib::GetExport<AnimationPlainFunction>(module.get(), "Exit");
+    found.drawFrame = winlib::GetExport<AnimationDrawFrameFunction>(module.get(), "DrawFrame");
+    found.resize = winlib::GetExport<AnimationPlainFunction>(module.get(), "Resize");
+    if (found.init && found.init(window) != 0) {
+        entry = found;
+        return true;
     }
-    ClearEntryPoints();
+    module.reset();
     return false;
 }
 
-void AnimationPlugin::ClearEntryPoints() {
-    init = nullptr;
-    exit = resize = nullptr;
-    drawFrame = nullptr;
-}
-
 void AnimationPlugin::Tick() {
-    if (drawFrame) {
+    if (entry.drawFrame) {
         LARGE_INTEGER counter, frequency;
         ::QueryPerformanceCounter(&counter);
         ::QueryPerformanceFrequency(&frequency);
@@ -32,17 +27,16 @@ void AnimationPlugin::Tick() {
         // overflow after a long uptime.
         long long seconds = counter.QuadPart / frequency.QuadPart;
         long long rest = counter.QuadPart % frequency.QuadPart;
-        drawFrame(seconds * 1000000 + rest * 1000000 / frequency.QuadPart);
+        entry.drawFrame(seconds * 1000000 + rest * 1000000 / frequency.QuadPart);
     }
     ::Sleep(16);
 }
 
 void AnimationPlugin::Unload() {
     if (!module) return;
-    if (exit) exit();
-    ::FreeLibrary(module);
-    module = nullptr;
-    ClearEntryPoints();
+    if (entry.exit) entry.exit();
+    entry = EntryPoints{};
+    module.reset();
 }
 
 AnimationThread::AnimationThread(HWND stripWindow, std::string fileName)
@@ -59,7 +53,12 @@ bool AnimationThread::Start() {
 }
 
 DWORD WINAPI AnimationThread::ThreadMain(void* self) {
-    static_cast<AnimationThread*>(self)->Run();
+    try {
+        static_cast<AnimationThread*>(self)->Run();
+    } catch (...) {
+        // An exception must not leave the thread: the process would end.
+        return 1;
+    }
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "animation_abi.h"
+#include "scoped.h"
 
 #include <windows.h>
 
@@ -22,14 +23,18 @@ struct AnimationPlugin {
     void Tick();
     // Exit and unload.
     void Unload();
-    void ClearEntryPoints();
+
+    // The DLL's exports; all null while nothing is loaded.
+    struct EntryPoints {
+        AnimationInitFunction init = nullptr;
+        AnimationPlainFunction exit = nullptr;
+        AnimationDrawFrameFunction drawFrame = nullptr;
+        AnimationPlainFunction resize = nullptr;
+    };
 
     std::string fileName;
-    HMODULE module = nullptr;
-    AnimationInitFunction init = nullptr;
-    AnimationPlainFunction exit = nullptr;
-    AnimationDrawFrameFunction drawFrame = nullptr;
-    AnimationPlainFunction resize = nullptr;
+    winlib::ScopedLibrary module;
+    EntryPoints entry;
 };
 
 class AnimationThread {

@@ -16,80 +16,70 @@ std::unique_ptr<TabPlugin> TabPlugin::Read(quillon::ByteReader& in, QuillonHostW
 }
 
 TabPlugin::~TabPlugin() {
-    if (!module_) return;
-    if (exit_) exit_();
-    ::FreeLibrary(module_);
-}
-
-void TabPlugin::ClearEntryPoints() {
-    exportedInterface_ = nullptr;
-    initWithObject_ = nullptr;
-    initWithHandle_ = nullptr;
-    exit_ = show_ = hide_ = resize_ = nullptr;
-    getConstraints_ = nullptr;
-    paint_ = nullptr;
-    getName_ = nullptr;
+    if (module_ && entry_.exit) entry_.exit();
 }
 
 void TabPlugin::BindExports(QuillonHostWindow* mainWindow) {
-    module_ = ::LoadLibraryA(fileName_.c_str());
-    if (!module_) {
-        ClearEntryPoints();
-        return;
-    }
-    exportedInterface_ = winlib::GetExport<ExportedInterfaceFunction>(module_, "ExportedInterface");
+    module_.reset(::LoadLibraryA(fileName_.c_str()));
+    if (!module_) return;
+    HMODULE dll = module_.get();
+    EntryPoints entry;
+    entry.exportedInterface = winlib::GetExport<ExportedInterfaceFunction>(dll, "ExportedInterface");
     int initStyle = kInitWithWindowObject, interfaceVersion = 1, reserved = 0;
-    if (exportedInterface_) exportedInterface_(&initStyle, &interfaceVersion, &reserved);
+    if (entry.exportedInterface) entry.exportedInterface(&initStyle, &interfaceVersion, &reserved);
     if (initStyle == kInitWithWindowObject)
-        initWithObject_ = winlib::GetExport<InitWithObjectFunction>(module_, "Init");
+        entry.initWithObject = winlib::GetExport<InitWithObjectFunction>(dll, "Init");
     else
-        initWithHandle_ = winlib::GetExport<InitWithHandleFunction>(module_, "Init");
-    exit_ = winlib::GetExport<PageFunction>(module_, "Exit");
-    show_ = winlib::GetExport<PageFunction>(module_, "Show");
-    hide_ = winlib::GetExport<PageFunction>(module_, "Hide");
-    getConstraints_ = winlib::GetExport<GetConstraintsFunction>(module_, "GetConstraints");
-    resize_ = winlib::GetExport<PageFunction>(module_, "Resize");
-    paint_ = winlib::GetExport<PaintFunction>(module_, "Paint");
-    getName_ = winlib::GetExport<GetNameFunction>(module_, "GetName");
+        entry.initWithHandle = winlib::GetExport<InitWithHandleFunction>(dll, "Init");
+    entry.exit = winlib::GetExport<PageFunction>(dll, "Exit");
+    entry.show = winlib::GetExport<PageFunction>(dll, "Show");
+    entry.hide = winlib::GetExport<PageFunction>(dll, "Hide");
+    entry.getConstraints = winlib::GetExport<GetConstraintsFunction>(dll, "GetConstraints");
+    entry.resize = winlib::GetExport<PageFunction>(dll, "Resize");
+    entry.paint = winlib::GetExport<PaintFunction>(dll, "Paint");
+    entry.getName = winlib::GetExport<GetNameFunction>(dll, "GetName");
 
     bool loaded = true;
     if (initStyle == kInitWithWindowObject)
-        loaded = initWithObject_ && initWithObject_(mainWindow) != 0;
+        loaded = entry.initWithObject && entry.initWithObject(mainWindow) != 0;
     else if (initStyle == kInitWithWindowHandle)
-        loaded = initWithHandle_ && initWithHandle_(mainWindow ? mainWindow->m_hWnd : nullptr) != 0;
+        loaded = entry.initWithHandle &&
+                 entry.initWithHandle(mainWindow ? mainWindow->m_hWnd : nullptr) != 0;
     // Any other style: the DLL stays loaded without an Init call.
-    if (loaded) return;
-    ClearEntryPoints();
-    ::FreeLibrary(module_);
-    module_ = nullptr;
+    if (loaded)
+        entry_ = entry;
+    else
+        module_.reset();
 }
 
 std::string TabPlugin::GetName() const {
-    const char* name = getName_ ? getName_() : nullptr;
+    const char* name = entry_.getName ? entry_.getName() : nullptr;
     return name ? std::string(name) : fileName_;
 }
 
-bool TabPlugin::Save(quillon::ByteWriter& out) const {
-    out.WriteU32(quillon::kTabTypePlugin);
-    return out.WriteString(fileName_);
+quillon::LayoutTab TabPlugin::LayoutRecord() const {
+    quillon::LayoutTab tab;
+    tab.type = quillon::kTabTypePlugin;
+    tab.pluginFile = fileName_;
+    return tab;
 }
 
 void TabPlugin::Show() {
-    if (show_) show_();
+    if (entry_.show) entry_.show();
 }
 
 void TabPlugin::Hide() {
-    if (hide_) hide_();
+    if (entry_.hide) entry_.hide();
 }
 
 void TabPlugin::GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) {
-    if (getConstraints_) getConstraints_(minWidth, minHeight, maxWidth, maxHeight);
+    if (entry_.getConstraints) entry_.getConstraints(minWidth, minHeight, maxWidth, maxHeight);
 }
 
 void TabPlugin::Resize() {
-    if (resize_) resize_();
+    if (entry_.resize) entry_.resize();
 }
 
 void TabPlugin::Paint(HDC dc) {
-    if (paint_) paint_(dc);
+    if (entry_.paint) entry_.paint(dc);
 }

@@ -7,6 +7,7 @@
 
 #include "byte_io.h"
 #include "plugin_abi.h"
+#include "scoped.h"
 #include "tab_object.h"
 
 #include <memory>
@@ -24,9 +25,9 @@ public:
     TabPlugin& operator=(const TabPlugin&) = delete;
 
     std::string GetName() const override;
-    bool IsValid() const override { return module_ != nullptr; }
+    bool IsValid() const override { return static_cast<bool>(module_); }
     std::string GetErrorText() const override { return "Load error"; }
-    bool Save(quillon::ByteWriter& out) const override;
+    quillon::LayoutTab LayoutRecord() const override;
     void Show() override;
     void Hide() override;
     void GetConstraints(int* minWidth, int* minHeight, int* maxWidth, int* maxHeight) override;
@@ -36,19 +37,24 @@ public:
     std::string GetFileName() const { return fileName_; }
 
 private:
+    // The DLL's exports; all null while nothing is loaded.
+    struct EntryPoints {
+        ExportedInterfaceFunction exportedInterface = nullptr;
+        InitWithObjectFunction initWithObject = nullptr;
+        InitWithHandleFunction initWithHandle = nullptr;
+        PageFunction exit = nullptr;
+        PageFunction show = nullptr;
+        PageFunction hide = nullptr;
+        GetConstraintsFunction getConstraints = nullptr;
+        PageFunction resize = nullptr;
+        PaintFunction paint = nullptr;
+        GetNameFunction getName = nullptr;
+    };
+
     void BindExports(QuillonHostWindow* mainWindow);
-    void ClearEntryPoints();
 
     std::string fileName_;
-    HMODULE module_ = nullptr;
-    ExportedInterfaceFunction exportedInterface_ = nullptr;
-    InitWithObjectFunction initWithObject_ = nullptr;
-    InitWithHandleFunction initWithHandle_ = nullptr;
-    PageFunction exit_ = nullptr;
-    PageFunction show_ = nullptr;
-    PageFunction hide_ = nullptr;
-    GetConstraintsFunction getConstraints_ = nullptr;
-    PageFunction resize_ = nullptr;
-    PaintFunction paint_ = nullptr;
-    GetNameFunction getName_ = nullptr;
+    EntryPoints entry_;
+    // Declared last: freed first, after Exit, while the name is still known.
+    winlib::ScopedLibrary module_;
 };

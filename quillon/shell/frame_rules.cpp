@@ -63,8 +63,8 @@ void ClampDraggedRect(DragRect& rect, uint32_t edge, const SizeLimits& windowLim
                 MovesBottomEdge(edge), MovesTopEdge(edge));
 }
 
-std::vector<TabMenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
-                                       const std::string& tabName) {
+std::vector<MenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
+                                    const std::string& tabName) {
     std::string shownName = EscapeMenuText(tabName);
     return {
         {"Add category ...", 40003, false},

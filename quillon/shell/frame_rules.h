@@ -3,6 +3,8 @@
 // context menu and the current tab after one is taken off the bar.
 #pragma once
 
+#include "menu_entry.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,16 +44,10 @@ SizeLimits FrameLimitsFromPage(int32_t pageMinWidth, int32_t pageMinHeight, int3
 // limits; edges that are not being dragged stay where they are.
 void ClampDraggedRect(DragRect& rect, uint32_t edge, const SizeLimits& windowLimits);
 
-struct TabMenuEntry {
-    std::string text;  // empty for a separator
-    uint32_t id;
-    bool grayed;
-};
-
 // The context menu of the tab at 'clickedTab' of 'tabCount' tabs; currentTab
 // is the current tab's index or -1.
-std::vector<TabMenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
-                                       const std::string& tabName);
+std::vector<MenuEntry> BuildTabMenu(int clickedTab, int tabCount, int currentTab,
+                                    const std::string& tabName);
 
 // The index of the tab that becomes current when the tab at 'removedIndex'
 // leaves a bar that keeps 'remainingCount' tabs; -1 when none is left.

@@ -5,7 +5,7 @@
 #include "file_names.h"
 #include "profile_file.h"
 #include "prompt.h"
-#include "shell_resource.h"
+#include "profile_dialog_res.h"
 #include "tweaker_window.h"
 
 #include <string>
@@ -14,9 +14,7 @@ ProfileDialog::ProfileDialog(CTweakerWindow& window)
     : winlib::CDialog(IDD_PROFILE, window.m_hWnd), window_(window) {}
 
 bool ProfileDialog::OnInitDialog() {
-    for (const auto& tab : window_.shownTabs()) {
-        auto* category = dynamic_cast<const Category*>(tab.get());
-        if (!category) continue;
+    for (const Category* category : window_.tabs().Categories(false)) {
         categories_.push_back(category);
         LRESULT index = ::SendDlgItemMessageA(m_hWnd, IDC_PROFILE_CATEGORIES, LB_ADDSTRING, 0,
                                               reinterpret_cast<LPARAM>(category->GetName().c_str()));

@@ -4,9 +4,11 @@
 #include "category.h"
 #include "category_key.h"
 #include "category_record.h"
+#include "container_header.h"
 #include "file.h"
 #include "key_lookup.h"
 #include "prompt.h"
+#include "reg_key.h"
 
 namespace {
 
@@ -34,12 +36,9 @@ bool ApplyRecord(quillon::ByteReader& in, const CategoryFinder* finder) {
     }
 
     bool intact;
-    HKEY opened = nullptr;
-    if (resolved &&
-        ::RegOpenKeyExA(key.root, key.subKey.c_str(), 0, KEY_ALL_ACCESS, &opened) ==
-            ERROR_SUCCESS) {
-        intact = CategoryModel::ApplyValues(in, opened, kMaxProfileString);
-        ::RegCloseKey(opened);
+    RegKey opened;
+    if (resolved && opened.Open(key.root, key.subKey) == ERROR_SUCCESS) {
+        intact = CategoryModel::ApplyValues(in, opened.handle(), kMaxProfileString);
     } else {
         // A missing key or key-lookup DLL: the values are passed over.
         intact = CategoryModel::SkipValues(in, kMaxProfileString);
@@ -57,9 +56,9 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
         return ProfileResult::NotFound;
     }
     quillon::ByteReader in(bytes);
-    uint32_t format = 0, count = 0;
-    bool intact = in.ReadU32(format) && in.ReadU32(count);
-    for (uint32_t i = 0; intact && i < count; ++i) intact = ApplyRecord(in, finder);
+    quillon::ContainerHeader header;
+    bool intact = quillon::ReadContainerHeader(in, header);
+    for (uint32_t i = 0; intact && i < header.count; ++i) intact = ApplyRecord(in, finder);
     if (intact) return ProfileResult::Applied;
     CurrentPrompt().Ask(owner,
                         "The profile " + path +
@@ -72,8 +71,7 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
 bool BuildProfile(const std::vector<const Category*>& categories, std::vector<uint8_t>& bytes,
                   std::string& failedCategory) {
     quillon::ByteWriter out;
-    out.WriteU32(1);
-    out.WriteU32(static_cast<uint32_t>(categories.size()));
+    quillon::WriteContainerHeader(out, categories.size());
     for (const Category* category : categories) {
         quillon::ByteWriter record;
         // Check the record as the applier will read it, so nothing it would

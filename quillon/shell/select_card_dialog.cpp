@@ -3,7 +3,7 @@
 #include "platform_detect.h"
 #include "platform_names.h"
 #include "reg_key.h"
-#include "shell_resource.h"
+#include "select_card_dialog_res.h"
 
 SelectCardDialog::SelectCardDialog(HWND owner) : CDialog(IDD_SELECT_CARD, owner) {}
 

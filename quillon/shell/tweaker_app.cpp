@@ -1,7 +1,6 @@
 #include "tweaker_app.h"
 
 #include "app_messages.h"
-#include "backup.h"
 #include "command_line.h"
 #include "file_names.h"
 #include "profile_file.h"
@@ -57,8 +56,6 @@ bool CTweakerApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
-    // Every category made from now on backs its key up before it is shown.
-    InstallAutomaticBackup();
 
     window_ = std::make_unique<CTweakerWindow>(m_hInstance, m_lpCmdLine);
     if (!window_->CreateFrame()) return false;

@@ -53,7 +53,7 @@ CTweakerWindow::CTweakerWindow(HINSTANCE instance, const std::string& commandLin
 CTweakerWindow::~CTweakerWindow() {
     DestroyTabs();
     StopAnimation();
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     DestroyWindow();
     if (oleInitialized_) ::OleUninitialize();
 }
@@ -63,10 +63,6 @@ bool CTweakerWindow::CreateFrame() {
     const char* className = RegisterWindowClass(
         0, nullptr, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), icon);
     return Create(className, kMainWindowTitle, kFrameStyle, placement_, IDR_MAINMENU);
-}
-
-Category* CTweakerWindow::currentCategory() const {
-    return dynamic_cast<Category*>(currentTab_);
 }
 
 LRESULT CTweakerWindow::OnCreate() {
@@ -107,8 +103,7 @@ void CTweakerWindow::CreateTabBar() {
     RECT none{0, 0, 0, 0};
     tabBar_.Create(WS_VISIBLE | WS_TABSTOP | TCS_FOCUSNEVER, none, m_hWnd, IDC_TAB_BAR);
     tabBar_.SetFont(font_);
-    for (size_t i = 0; i < shownTabs_.size(); ++i)
-        tabBar_.InsertItem(static_cast<int>(i), shownTabs_[i]->GetName());
+    for (int i = 0; i < tabs_.shownCount(); ++i) tabBar_.InsertItem(i, tabs_.ShownAt(i)->GetName());
     HighlightCurrentTab();
 }
 
@@ -185,10 +180,11 @@ void CTweakerWindow::RelayoutFrame() {
 }
 
 void CTweakerWindow::OnSizing(UINT edge, RECT* rect) {
-    if (!currentTab_ || !rect) return;
+    TabObject* current = tabs_.current();
+    if (!current || !rect) return;
     int minWidth = 0, minHeight = 0;
     int maxWidth = kUnlimitedPageSize, maxHeight = kUnlimitedPageSize;
-    currentTab_->GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
+    current->GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
     SizeLimits client = FrameLimitsFromPage(minWidth, minHeight, maxWidth, maxHeight);
 
     // The minimum is a client size and gets the frame around it; the maximum
@@ -212,13 +208,13 @@ void CTweakerWindow::OnSize(UINT kind) {
         return;
     }
     RelayoutFrame();
-    for (auto& tab : shownTabs_) tab->Resize();
+    for (const auto& tab : tabs_.shown()) tab->Resize();
 }
 
 void CTweakerWindow::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    if (currentTab_) currentTab_->Paint(dc);
+    if (TabObject* current = tabs_.current()) current->Paint(dc);
     ::EndPaint(m_hWnd, &paint);
 }
 
@@ -243,7 +239,7 @@ void CTweakerWindow::OnEraseBackground(HDC dc) {
 
 void CTweakerWindow::UpdateCommandState() {
     const bool category = currentCategory() != nullptr;
-    const bool anyTab = currentTab_ != nullptr;
+    const bool anyTab = tabs_.current() != nullptr;
     toolBar_.EnableButton(ID_ADD_STRING_SETTING, category);
     toolBar_.EnableButton(ID_ADD_DWORD_SETTING, category);
     toolBar_.EnableButton(ID_FILE_EXPORT_CURRENT, category);
@@ -259,11 +255,7 @@ void CTweakerWindow::OnInitMenuPopup(HMENU menu) {
     ::EnableMenuItem(menu, ID_EDIT_REMOVE_CATEGORY, state);
 }
 
-void CTweakerWindow::DestroyTabs() {
-    currentTab_ = nullptr;
-    shownTabs_.clear();
-    hiddenTabs_.clear();
-}
+void CTweakerWindow::DestroyTabs() { tabs_.Clear(); }
 
 void CTweakerWindow::OnClose() {
     WINDOWPLACEMENT placement{};
@@ -276,7 +268,7 @@ void CTweakerWindow::OnClose() {
     DestroyTabs();
     StopAnimation();
     // Closed while in the tray: the icon would stay behind without a window.
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     icons_.Destroy();
     DestroyWindow();
     if (oleInitialized_) {

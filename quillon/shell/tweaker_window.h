@@ -1,22 +1,21 @@
-// CTweakerWindow: the program's frame window. It owns the shown and hidden
-// tab objects and the current tab, shows the shown ones as a tab bar above
-// the current page, carries the menu bar, toolbar, status bar and animation
+// CTweakerWindow: the program's frame window. It shows the tabs of its
+// TabSet as a tab bar above the current page, carries the menu bar, toolbar, status bar and animation
 // strip, hides itself in the notification area when minimised, and answers
 // the application messages through which pages and plug-ins reach it.
 #pragma once
 
 #include "animation_thread.h"
-#include "category_finder.h"
 #include "controls.h"
+#include "database_file.h"
 #include "file_chooser.h"
 #include "frame_wnd.h"
 #include "gdi.h"
+#include "layout_file.h"
 #include "plugin_abi.h"
 #include "platform_rules.h"
 #include "registry_icons.h"
-#include "tab_object.h"
-
-#include <shellapi.h>
+#include "tab_set.h"
+#include "tray_icon.h"
 
 #include <memory>
 #include <string>
@@ -24,17 +23,14 @@
 
 class Category;
 class CSettingList;
-class TabPlugin;
 
 // The caption; a second start finds the running instance by it.
 extern const char kMainWindowTitle[];
 
 class CMainWnd : public winlib::CFrameWnd {};
 
-class CTweakerWindow : public CMainWnd, public CategoryFinder {
+class CTweakerWindow : public CMainWnd {
 public:
-    using TabList = std::vector<std::unique_ptr<TabObject>>;
-
     CTweakerWindow(HINSTANCE instance, const std::string& commandLine);
     ~CTweakerWindow() override;
 
@@ -58,12 +54,6 @@ public:
     void ImportDatabase(const std::string& path);
     enum class ExportScope { Current, Shown, All };
     void ExportDatabase(ExportScope scope);
-    Category* FindCategoryByKey(HKEY root, const std::string& subKey) const override;
-    Category* FindCategoryByLookup(const std::string& dllFile,
-                                   const std::string& parameter) const override;
-
-    // The tab plug-in loaded from this file name (ignoring case), or null.
-    TabPlugin* FindPlugin(const std::string& fileName) const;
     // What plug-ins get as the main window object.
     QuillonHostWindow* hostWindow() { return &hostWindow_; }
     const std::vector<std::string>& animationNames() const { return animationNames_; }
@@ -75,16 +65,16 @@ public:
     static constexpr int kFirstProfileCommand = 5000;
     static constexpr int kLastProfileCommand = 5999;
     void AppendProfileItem(const std::string& name);
-    int profileCount() const { return profileCount_; }
+    int profileCount() const { return static_cast<int>(profileNames_.size()); }
 
-    const TabList& shownTabs() const { return shownTabs_; }
-    const TabList& hiddenTabs() const { return hiddenTabs_; }
-    TabObject* currentTab() const { return currentTab_; }
-    Category* currentCategory() const;
+    // The shown and hidden tabs and the current one.
+    const TabSet& tabs() const { return tabs_; }
+    TabObject* currentTab() const { return tabs_.current(); }
+    Category* currentCategory() const { return tabs_.currentCategory(); }
     const PlatformInfo& platform() const { return platform_; }
     DWORD listStyle() const { return listStyle_; }
     DWORD showStyle() const { return showStyle_; }
-    bool inTray() const { return trayIconShown_; }
+    bool inTray() const { return trayIcon_.shown(); }
     const winlib::CTabCtrl& tabBar() const { return tabBar_; }
     const winlib::CStatusBar& statusBar() const { return statusBar_; }
     const winlib::CToolBarCtrl& toolBar() const { return toolBar_; }
@@ -104,7 +94,8 @@ private:
     // Start-up and close: the tab layout file "Tabs.stream", the search for
     // new plug-ins and databases, the Profiles menu.
     void LoadLayout();
-    void ReadLayout(quillon::ByteReader& in);
+    void ApplyLayout(const quillon::Layout& layout);
+    std::unique_ptr<TabObject> MakeLayoutTab(const quillon::LayoutTab& record);
     void StartFirstRun();
     void InstallCompanion();
     void DiscoverNewFiles();
@@ -138,7 +129,6 @@ private:
     // it was the current tab. Returns the tab.
     std::unique_ptr<TabObject> TakeShownTab(int index);
     void SwapShownTabs(int first, int second);
-    int IndexOfShown(const TabObject* tab) const;
     void HighlightCurrentTab();
 
     // Category commands.
@@ -150,18 +140,21 @@ private:
     void RestoreCurrent();
     void ShowAbout();
     void ChooseAndImport();
+    // Merges one database entry into the category with its key, or adds it.
+    bool ImportEntry(const quillon::DatabaseEntry& entry);
     void CreateProfile();
     void ApplyProfileItem(WORD id);
 
     // Notification area.
     void MinimizeToTray();
-    void RemoveTrayIcon();
 
     // Application messages.
     // The list of one of this window's categories at that address, or null.
     const CSettingList* OwnList(WPARAM listPointer) const;
-    void CopyViewStyle(WPARAM sourceList);
-    void CopyColumnWidths(WPARAM sourceList);
+    // Gives the lists of the other shown categories the source list's
+    // view style or column widths.
+    using ListCopy = void (CSettingList::*)(const CSettingList&);
+    void CopyToShownLists(WPARAM sourceList, ListCopy copy);
     void SetListStyle(DWORD bits, bool set);
     RECT PageRect() const;
     void DestroyTabs();
@@ -178,23 +171,21 @@ private:
     std::unique_ptr<AnimationThread> animation_;
     QuillonHostWindow hostWindow_{};
     std::vector<std::string> animationNames_;
-    TabList shownTabs_;
-    TabList hiddenTabs_;
+    TabSet tabs_;
     PlatformInfo platform_;
     DWORD listStyle_ = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
-    NOTIFYICONDATAA tray_{};
-    bool trayIconShown_ = false;
+    TrayIcon trayIcon_;
     DWORD showStyle_ = 0;
     std::string startCommand_;
-    int profileCount_ = 0;
     std::vector<std::string> profileNames_;  // by command ID - kFirstProfileCommand
     // Each database command proposes the name last chosen with it.
-    FileNameBuffer importName_;
-    FileNameBuffer exportCurrentName_;
-    FileNameBuffer exportShownName_;
-    FileNameBuffer exportAllName_;
+    struct DatabaseNames {
+        FileNameBuffer import;
+        FileNameBuffer exportCurrent;
+        FileNameBuffer exportShown;
+        FileNameBuffer exportAll;
+    } databaseNames_;
     int clickedTab_ = -1;
-    TabObject* currentTab_ = nullptr;
     std::string pendingAnimation_;
     RECT placement_;
     bool oleInitialized_ = false;

@@ -3,16 +3,14 @@
 // the first run, and the start-up search for new plug-ins and databases.
 #include "tweaker_window.h"
 
-#include "byte_io.h"
 #include "category.h"
-#include "category_record.h"
 #include "file.h"
 #include "file_names.h"
+#include "find_files.h"
+#include "layout_file.h"
 #include "prompt.h"
 #include "setting_list.h"
 #include "tab_plugin.h"
-
-#include "text_compare.h"
 
 #include <utility>
 
@@ -26,71 +24,51 @@ constexpr uint64_t kMaxLayoutBytes = 64u * 1024 * 1024;
 
 }  // namespace
 
-TabPlugin* CTweakerWindow::FindPlugin(const std::string& fileName) const {
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs)
-            if (auto* plugin = dynamic_cast<TabPlugin*>(tab.get()))
-                if (SameTextIgnoringCase(plugin->GetFileName(), fileName)) return plugin;
-    return nullptr;
-}
-
 void CTweakerWindow::LoadLayout() {
     std::vector<uint8_t> bytes;
     if (!winlib::CFile::ReadAll(kLayoutFile, bytes, kMaxLayoutBytes)) {
         StartFirstRun();
         return;
     }
-    quillon::ByteReader in(bytes);
-    ReadLayout(in);
+    quillon::Layout layout;
+    // Everything read before a damaged part is kept; the program starts with it.
+    if (quillon::ReadLayout(bytes, layout) != quillon::LayoutRead::NoHeader) ApplyLayout(layout);
 }
 
-void CTweakerWindow::ReadLayout(quillon::ByteReader& in) {
-    // Everything read before a damaged part is kept; the program starts with it.
-    uint32_t style = 0;
-    int32_t shown = 0, hidden = 0;
-    if (!in.ReadU32(style) || !in.ReadI32(shown) || !in.ReadI32(hidden)) return;
-    listStyle_ = style;
-    const int64_t total = static_cast<int64_t>(shown) + hidden;
-    for (int64_t i = 0; shown >= 0 && hidden >= 0 && i < total; ++i) {
-        uint32_t type = 0;
-        if (!in.ReadU32(type)) break;
-        std::unique_ptr<TabObject> tab;
-        if (type == quillon::kTabTypeCategory) {
-            std::unique_ptr<Category> category = Category::Read(in, m_hWnd);
-            if (category) AttachSettingList(*category);
-            tab = std::move(category);
-        } else if (type == quillon::kTabTypePlugin) {
-            tab = TabPlugin::Read(in, &hostWindow_);
-        }
-        // An unknown type has a record of unknown length: nothing after it
-        // can be found.
+std::unique_ptr<TabObject> CTweakerWindow::MakeLayoutTab(const quillon::LayoutTab& record) {
+    if (record.type == quillon::kTabTypePlugin)
+        return std::make_unique<TabPlugin>(record.pluginFile, &hostWindow_);
+    std::unique_ptr<Category> category = Category::FromRecord(record.name, record.category, m_hWnd);
+    if (category) AttachSettingList(*category);
+    return category;
+}
+
+void CTweakerWindow::ApplyLayout(const quillon::Layout& layout) {
+    listStyle_ = layout.listStyle;
+    for (size_t i = 0; i < layout.tabs.size(); ++i) {
+        std::unique_ptr<TabObject> tab = MakeLayoutTab(layout.tabs[i]);
         if (!tab) break;
-        if (tab->IsValid() && i < shown)
-            shownTabs_.push_back(std::move(tab));
+        // A plug-in that no longer loads waits among the hidden tabs.
+        if (tab->IsValid() && i < layout.shownCount)
+            tabs_.AddShown(std::move(tab));
         else
-            hiddenTabs_.push_back(std::move(tab));
+            tabs_.AddHidden(std::move(tab));
     }
-
-    int32_t current = -1;
-    in.ReadI32(current);
-    if (!shownTabs_.empty()) {
-        size_t index = current >= 0 && static_cast<size_t>(current) < shownTabs_.size()
-                           ? static_cast<size_t>(current)
-                           : 0;
-        currentTab_ = shownTabs_[index].get();
-        currentTab_->Show();
+    // An index that is out of range now makes the first tab current.
+    TabObject* current = tabs_.ShownAt(layout.currentIndex);
+    if (!current) current = tabs_.ShownAt(0);
+    if (current) {
+        tabs_.SetCurrent(current);
+        current->Show();
     }
-
-    std::string animation;
-    if (in.ReadString(animation) && !animation.empty()) {
+    if (!layout.animation.empty()) {
         // Started in the tray: the animation waits for the window to come back.
         if (showStyle_ == WS_MINIMIZE)
-            pendingAnimation_ = animation;
+            pendingAnimation_ = layout.animation;
         else
-            StartAnimation(animation);
+            StartAnimation(layout.animation);
     }
-    uint8_t startWithWindows = 0;
-    if (in.ReadU8(startWithWindows) && startWithWindows != 0) {
+    if (layout.startWithWindows) {
         char path[256] = "";
         DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
         if (length > 0 && length < sizeof path) startCommand_ = path;
@@ -111,33 +89,23 @@ void CTweakerWindow::StartFirstRun() {
 void CTweakerWindow::InstallCompanion() {}
 
 void CTweakerWindow::SaveLayout() {
-    quillon::ByteWriter out;
-    out.WriteU32(listStyle_);
-    out.WriteI32(static_cast<int32_t>(shownTabs_.size()));
-    out.WriteI32(static_cast<int32_t>(hiddenTabs_.size()));
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs) tab->Save(out);
-    out.WriteI32(IndexOfShown(currentTab_));
+    quillon::Layout layout;
+    layout.listStyle = listStyle_;
+    layout.shownCount = tabs_.shown().size();
+    for (TabObject* tab : tabs_.All()) layout.tabs.push_back(tab->LayoutRecord());
+    layout.currentIndex = tabs_.currentIndex();
     // Closed while in the tray, the animation to come back is the one kept.
-    out.WriteString(animation_ ? animation_->GetFileName() : pendingAnimation_);
-    out.WriteU8(startCommand_.empty() ? 0 : 1);
+    layout.animation = animation_ ? animation_->GetFileName() : pendingAnimation_;
+    layout.startWithWindows = !startCommand_.empty();
+    std::vector<uint8_t> bytes;
     // Only a complete layout replaces the previous one.
-    if (out.ok()) winlib::CFile::WriteReplacing(kLayoutFile, out.bytes());
+    if (quillon::LayoutBytes(layout, bytes)) winlib::CFile::WriteReplacing(kLayoutFile, bytes);
 }
 
 void CTweakerWindow::DiscoverNewFiles() {
     // The names are collected first: an imported database moves away.
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA("*.*", &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    for (const std::string& name : names) {
+    for (const WIN32_FIND_DATAA& found : winlib::ListFiles("*.*")) {
+        const std::string name = found.cFileName;
         switch (ClassifyProgramFile(name)) {
         case ProgramFileKind::TabPlugin:
             OfferPlugin(name);
@@ -155,7 +123,7 @@ void CTweakerWindow::DiscoverNewFiles() {
 }
 
 void CTweakerWindow::OfferPlugin(const std::string& fileName) {
-    if (FindPlugin(fileName)) return;
+    if (tabs_.FindPlugin(fileName)) return;
     if (CurrentPrompt().Ask(m_hWnd, "A new plugin was found: " + fileName + "\nDo you want to add it?",
                             "Confirm add plugin", MB_YESNO | MB_ICONINFORMATION) != IDYES)
         return;
@@ -163,7 +131,7 @@ void CTweakerWindow::OfferPlugin(const std::string& fileName) {
     if (plugin->IsValid())
         AddShownTab(std::move(plugin));  // not made current
     else
-        hiddenTabs_.push_back(std::move(plugin));
+        tabs_.AddHidden(std::move(plugin));
 }
 
 void CTweakerWindow::OfferDatabase(const std::string& fileName) {

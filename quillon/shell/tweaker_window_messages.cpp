@@ -13,37 +13,18 @@
 void CTweakerWindow::MinimizeToTray() {
     // At start-up the animation to bring back is already known.
     if (showStyle_ != WS_MINIMIZE) pendingAnimation_ = StopAnimation();
-    if (currentTab_) currentTab_->Hide();
+    if (TabObject* current = tabs_.current()) current->Hide();
     ShowWindow(SW_HIDE);
-    if (trayIconShown_) return;
-    tray_ = NOTIFYICONDATAA{};
-    tray_.cbSize = NOTIFYICONDATAA_V1_SIZE;  // also understood by older shells
-    tray_.hWnd = m_hWnd;
-    tray_.uID = ID_TRAY_ICON;
-    tray_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    tray_.uCallbackMessage = UM_TRAYNOTIFY;
-    tray_.hIcon = static_cast<HICON>(
-        ::LoadImageA(instance_, MAKEINTRESOURCEA(IDI_QUILLON), IMAGE_ICON, 16, 16, 0));
-    lstrcpynA(tray_.szTip, "Quillon", sizeof tray_.szTip);
-    ::Shell_NotifyIconA(NIM_ADD, &tray_);
-    trayIconShown_ = true;
-}
-
-void CTweakerWindow::RemoveTrayIcon() {
-    if (!trayIconShown_) return;
-    ::Shell_NotifyIconA(NIM_DELETE, &tray_);
-    if (tray_.hIcon) ::DestroyIcon(tray_.hIcon);
-    tray_.hIcon = nullptr;
-    trayIconShown_ = false;
+    trayIcon_.Add(m_hWnd, instance_, ID_TRAY_ICON, IDI_QUILLON, UM_TRAYNOTIFY);
 }
 
 LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
     if (mouseMessage != WM_LBUTTONDOWN) return 0;
     // A second start sends this too, also to a window that is not in the tray.
-    RemoveTrayIcon();
+    trayIcon_.Remove();
     ShowWindow(SW_SHOWNORMAL);
     ::SetForegroundWindow(m_hWnd);
-    if (currentTab_) currentTab_->Show();
+    if (TabObject* current = tabs_.current()) current->Show();
     if (!pendingAnimation_.empty() && !AnimationRunning()) StartAnimation(pendingAnimation_);
     RelayoutFrame();
     return 0;
@@ -51,40 +32,29 @@ LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
 
 const CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
     // Only lists of this window's categories are dereferenced.
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs) {
-            CSettingList* list = SettingListOf(tab.get());
-            if (list && static_cast<winlib::CListCtrl*>(list) ==
-                            reinterpret_cast<winlib::CListCtrl*>(listPointer))
-                return list;
-        }
+    for (TabObject* tab : tabs_.All()) {
+        CSettingList* list = SettingListOf(tab);
+        if (list && static_cast<winlib::CListCtrl*>(list) ==
+                        reinterpret_cast<winlib::CListCtrl*>(listPointer))
+            return list;
+    }
     return nullptr;
 }
 
-void CTweakerWindow::CopyViewStyle(WPARAM sourceList) {
+void CTweakerWindow::CopyToShownLists(WPARAM sourceList, ListCopy copy) {
     const CSettingList* source = OwnList(sourceList);
     if (!source) return;
-    for (const auto& tab : shownTabs_) {
-        CSettingList* list = SettingListOf(tab.get());
-        if (list && list != source) list->CopyViewStyleFrom(*source);
-    }
-}
-
-void CTweakerWindow::CopyColumnWidths(WPARAM sourceList) {
-    const CSettingList* source = OwnList(sourceList);
-    if (!source) return;
-    for (const auto& tab : shownTabs_) {
-        CSettingList* list = SettingListOf(tab.get());
-        if (list && list != source) list->CopyColumnWidthsFrom(*source);
+    for (Category* category : tabs_.Categories(false)) {
+        CSettingList* list = SettingListOf(category);
+        if (list && list != source) (list->*copy)(*source);
     }
 }
 
 void CTweakerWindow::SetListStyle(DWORD bits, bool set) {
     listStyle_ = set ? (listStyle_ | bits) : (listStyle_ & ~bits);
-    for (const TabList* tabs : {&shownTabs_, &hiddenTabs_})
-        for (const auto& tab : *tabs)
-            if (CSettingList* list = SettingListOf(tab.get()))
-                list->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, listStyle_);
+    for (Category* category : tabs_.Categories())
+        if (CSettingList* list = SettingListOf(category))
+            list->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, listStyle_);
 }
 
 LRESULT CTweakerWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam,
@@ -108,16 +78,20 @@ LRESULT CTweakerWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM
             std::memcpy(buffer, &platform_, std::min<size_t>(wParam, sizeof platform_));
         return 0;
     case UM_COPYVIEWSTYLE:
-        CopyViewStyle(wParam);
+        CopyToShownLists(wParam, &CSettingList::CopyViewStyleFrom);
         return 0;
     case UM_COPYCOLUMNWIDTHS:
-        CopyColumnWidths(wParam);
+        CopyToShownLists(wParam, &CSettingList::CopyColumnWidthsFrom);
         return 0;
     case UM_SETLISTSTYLE:
         SetListStyle(static_cast<DWORD>(wParam), lParam != 0);
         return 0;
     case UM_GETLISTSTYLE:
         return static_cast<LRESULT>(listStyle_);
+    case UM_EDITCATEGORY:
+        // Only the current category's list can be clicked.
+        if (reinterpret_cast<Category*>(wParam) == currentCategory()) EditCategory();
+        return 0;
     case UM_TRAYNOTIFY:
         return OnTrayNotify(lParam);
     default:

@@ -2,6 +2,7 @@
 #include "tweaker_window.h"
 
 #include "file_names.h"
+#include "find_files.h"
 #include "menu_text.h"
 #include "profile_dialog.h"
 #include "profile_file.h"
@@ -12,34 +13,26 @@ constexpr int kProfilesMenuPosition = 3;
 }  // namespace
 
 void CTweakerWindow::FillProfilesMenu() {
-    profileCount_ = 0;
     profileNames_.clear();
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA("Profiles\\*.qlp", &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            AppendProfileItem(ProfileMenuText(found.cFileName));
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    for (const WIN32_FIND_DATAA& found : winlib::ListFiles("Profiles\\*.qlp"))
+        AppendProfileItem(ProfileMenuText(found.cFileName));
 }
 
 void CTweakerWindow::AppendProfileItem(const std::string& name) {
     // Commands past the last ID would reach no profile.
-    if (kFirstProfileCommand + profileCount_ > kLastProfileCommand) return;
+    const int count = profileCount();
+    if (kFirstProfileCommand + count > kLastProfileCommand) return;
     HMENU profiles = ::GetSubMenu(::GetMenu(m_hWnd), kProfilesMenuPosition);
     if (!profiles) return;
-    if (profileCount_ == 0) ::AppendMenuA(profiles, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(profiles, MF_STRING, kFirstProfileCommand + profileCount_,
-                  EscapeMenuText(name).c_str());
+    if (count == 0) ::AppendMenuA(profiles, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(profiles, MF_STRING, kFirstProfileCommand + count, EscapeMenuText(name).c_str());
     profileNames_.push_back(name);
-    ++profileCount_;
 }
 
 void CTweakerWindow::ApplyProfileItem(WORD id) {
     size_t index = static_cast<size_t>(id - kFirstProfileCommand);
     if (index >= profileNames_.size()) return;
-    ApplyProfile(ProfilePath(profileNames_[index]), this, m_hWnd);
+    ApplyProfile(ProfilePath(profileNames_[index]), &tabs_, m_hWnd);
 }
 
 void CTweakerWindow::CreateProfile() {

@@ -5,6 +5,8 @@
 #include "category.h"
 #include "dialog.h"
 #include "frame_rules.h"
+#include "new_category.h"
+#include "popup_menu.h"
 #include "prompt.h"
 #include "resource.h"
 #include "restore_dialog.h"
@@ -14,31 +16,25 @@
 
 #include <utility>
 
-int CTweakerWindow::IndexOfShown(const TabObject* tab) const {
-    for (size_t i = 0; i < shownTabs_.size(); ++i)
-        if (shownTabs_[i].get() == tab) return static_cast<int>(i);
-    return -1;
-}
-
 // Without a current tab no tab looks selected (the tab control selects the
 // first tab it gets), so a click on any tab opens its page.
-void CTweakerWindow::HighlightCurrentTab() { tabBar_.SetCurSel(IndexOfShown(currentTab_)); }
+void CTweakerWindow::HighlightCurrentTab() { tabBar_.SetCurSel(tabs_.currentIndex()); }
 
 void CTweakerWindow::SelectTab(TabObject* tab) {
-    if (currentTab_) currentTab_->Hide();
-    currentTab_ = tab;
+    if (TabObject* old = tabs_.current()) old->Hide();
+    tabs_.SetCurrent(tab);
     HighlightCurrentTab();
     // The new page may need another window size.
     RECT rect = GetWindowRect();
     RECT limited = rect;
     ::SendMessageA(m_hWnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&limited));
     if (!::EqualRect(&rect, &limited)) MoveWindow(limited);
-    if (currentTab_) currentTab_->Show();
+    if (TabObject* current = tabs_.current()) current->Show();
 }
 
 void CTweakerWindow::AddShownTab(std::unique_ptr<TabObject> tab) {
-    tabBar_.InsertItem(static_cast<int>(shownTabs_.size()), tab->GetName());
-    shownTabs_.push_back(std::move(tab));
+    tabBar_.InsertItem(tabs_.shownCount(), tab->GetName());
+    tabs_.AddShown(std::move(tab));
     HighlightCurrentTab();
 }
 
@@ -64,9 +60,7 @@ bool CTweakerWindow::OnNotify(NMHDR* header) {
 
 void CTweakerWindow::OnTabSelected() {
     statusBar_.SetText(0, "");
-    int index = tabBar_.GetCurSel();
-    if (index >= 0 && index < static_cast<int>(shownTabs_.size()))
-        SelectTab(shownTabs_[static_cast<size_t>(index)].get());
+    if (TabObject* tab = tabs_.ShownAt(tabBar_.GetCurSel())) SelectTab(tab);
     UpdateCommandState();
 }
 
@@ -74,75 +68,60 @@ void CTweakerWindow::ShowTabMenu() {
     DWORD position = ::GetMessagePos();
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     int clicked = HitTestTab(point);
-    if (clicked < 0 || clicked >= static_cast<int>(shownTabs_.size())) return;
-    HMENU menu = ::CreatePopupMenu();
-    for (const TabMenuEntry& entry :
-         BuildTabMenu(clicked, static_cast<int>(shownTabs_.size()), IndexOfShown(currentTab_),
-                      shownTabs_[static_cast<size_t>(clicked)]->GetName())) {
-        if (entry.text.empty())
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        else
-            ::AppendMenuA(menu, MF_STRING | (entry.grayed ? MF_GRAYED : 0), entry.id,
-                          entry.text.c_str());
-    }
-    ::TrackPopupMenu(menu, TPM_LEFTALIGN, point.x, point.y, 0, m_hWnd, nullptr);
-    ::DestroyMenu(menu);
+    TabObject* tab = tabs_.ShownAt(clicked);
+    if (!tab) return;
+    // The chosen command arrives as WM_COMMAND.
+    TrackMenuEntries(m_hWnd,
+                     BuildTabMenu(clicked, tabs_.shownCount(), tabs_.currentIndex(), tab->GetName()),
+                     point, TPM_LEFTALIGN);
 }
 
 void CTweakerWindow::SwapShownTabs(int first, int second) {
-    std::swap(shownTabs_[static_cast<size_t>(first)], shownTabs_[static_cast<size_t>(second)]);
-    tabBar_.SetItemText(first, shownTabs_[static_cast<size_t>(first)]->GetName());
-    tabBar_.SetItemText(second, shownTabs_[static_cast<size_t>(second)]->GetName());
+    if (!tabs_.SwapShown(first, second)) return;
+    tabBar_.SetItemText(first, tabs_.ShownAt(first)->GetName());
+    tabBar_.SetItemText(second, tabs_.ShownAt(second)->GetName());
     // The highlight follows the current tab; the current tab stays the same.
     HighlightCurrentTab();
 }
 
 void CTweakerWindow::MoveClickedTab(int step) {
-    int neighbour = clickedTab_ + step;
-    const int count = static_cast<int>(shownTabs_.size());
-    if (clickedTab_ < 0 || clickedTab_ >= count || neighbour < 0 || neighbour >= count) return;
-    SwapShownTabs(clickedTab_, neighbour);
+    SwapShownTabs(clickedTab_, clickedTab_ + step);
 }
 
 void CTweakerWindow::ExchangeClickedTab() {
-    int current = IndexOfShown(currentTab_);
-    if (clickedTab_ < 0 || clickedTab_ >= static_cast<int>(shownTabs_.size()) || current < 0 ||
-        current == clickedTab_)
-        return;
-    SwapShownTabs(clickedTab_, current);
+    const int current = tabs_.currentIndex();
+    if (current != clickedTab_) SwapShownTabs(clickedTab_, current);
 }
 
 std::unique_ptr<TabObject> CTweakerWindow::TakeShownTab(int index) {
-    std::unique_ptr<TabObject> tab = std::move(shownTabs_[static_cast<size_t>(index)]);
-    shownTabs_.erase(shownTabs_.begin() + index);
+    const bool wasCurrent = tabs_.current() == tabs_.ShownAt(index);
+    std::unique_ptr<TabObject> tab = tabs_.TakeShown(index);
+    if (!tab) return nullptr;
     tabBar_.DeleteItem(index);
-    if (tab.get() != currentTab_) {
-        HighlightCurrentTab();
-        return tab;
-    }
+    HighlightCurrentTab();
+    if (!wasCurrent) return tab;
     tab->Hide();
-    int next = CurrentIndexAfterRemoval(index, static_cast<int>(shownTabs_.size()));
-    currentTab_ = next >= 0 ? shownTabs_[static_cast<size_t>(next)].get() : nullptr;
-    if (currentTab_) {
-        tabBar_.SetCurSel(next);
-        currentTab_->Show();
-    }
+    if (TabObject* next = tabs_.current()) next->Show();
     return tab;
 }
 
 void CTweakerWindow::HideClickedTab() {
-    if (clickedTab_ < 0 || clickedTab_ >= static_cast<int>(shownTabs_.size())) return;
-    hiddenTabs_.push_back(TakeShownTab(clickedTab_));
+    std::unique_ptr<TabObject> tab = TakeShownTab(clickedTab_);
+    if (!tab) return;
+    tabs_.AddHidden(std::move(tab));
     UpdateCommandState();
 }
 
 void CTweakerWindow::AddCategory() {
     AddCategoryDialog dialog(m_hWnd);
     if (dialog.DoModal() != IDOK) return;
-    std::unique_ptr<Category> category =
-        dialog.dynamic
-            ? std::make_unique<Category>(dialog.name, dialog.dllFile, dialog.parameter, m_hWnd)
-            : std::make_unique<Category>(dialog.name, m_hWnd, dialog.root, dialog.subKey);
+    CategoryKey key;
+    key.dynamic = dialog.dynamic;
+    key.dllFile = dialog.dllFile;
+    key.parameter = dialog.parameter;
+    key.root = dialog.root;
+    key.subKey = dialog.subKey;
+    std::unique_ptr<Category> category = CreateNewCategory(dialog.name, key, m_hWnd);
     category->model().cardMask = dialog.cardMask;
     category->model().osMask = dialog.osMask;
     AttachSettingList(*category);
@@ -157,13 +136,13 @@ void CTweakerWindow::EditCategory() {
     if (!category) return;
     AddCategoryDialog dialog(m_hWnd, *category);
     if (dialog.DoModal() != IDOK) return;
-    int index = IndexOfShown(category);
+    int index = tabs_.IndexOfShown(category);
     if (index >= 0) tabBar_.SetItemText(index, category->GetName());
 }
 
 void CTweakerWindow::RemoveCategory() {
     Category* category = currentCategory();
-    int index = IndexOfShown(category);
+    int index = tabs_.IndexOfShown(category);
     if (!category || index < 0) return;
     std::string question = "Are you sure you want to remove the \"" + category->GetName() +
                            "\" tab and all it's settings?";
@@ -175,7 +154,7 @@ void CTweakerWindow::RemoveCategory() {
 }
 
 void CTweakerWindow::AddSettingToCurrent(bool isString) {
-    if (CSettingList* list = SettingListOf(currentTab_)) list->AddSettingOfType(isString);
+    if (CSettingList* list = SettingListOf(tabs_.current())) list->AddSettingOfType(isString);
 }
 
 void CTweakerWindow::BackupCurrent() {

@@ -4,7 +4,7 @@
 #include "prompt.h"
 #include "reg_key.h"
 #include "root_key_table.h"
-#include "view_resource.h"
+#include "add_category_dialog_res.h"
 
 namespace {
 
@@ -81,11 +81,7 @@ bool AddCategoryDialog::OnCommand(WORD id, WORD code, HWND) {
 }
 
 bool AddCategoryDialog::AcceptStaticKey() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, subKey.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        ::RegCloseKey(key);
-        return true;
-    }
+    if (RegKey().Open(root, subKey) == ERROR_SUCCESS) return true;
     if (CurrentPrompt().Ask(m_hWnd,
                             "The given registry key does not exist. Do you want to create it?",
                             "Confirm create", MB_YESNO | MB_ICONQUESTION) != IDYES)

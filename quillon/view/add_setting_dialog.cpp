@@ -2,7 +2,7 @@
 
 #include "prompt.h"
 #include "reg_key.h"
-#include "view_resource.h"
+#include "add_setting_dialog_res.h"
 
 namespace {
 bool stringTypeChosen = true;  // "String" until a dialog or caller chooses

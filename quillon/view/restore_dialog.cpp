@@ -2,7 +2,7 @@
 
 #include "backup.h"
 #include "prompt.h"
-#include "view_resource.h"
+#include "restore_dialog_res.h"
 
 #include <vector>
 

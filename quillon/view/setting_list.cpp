@@ -2,9 +2,9 @@
 
 #include "add_setting_dialog.h"
 #include "app_messages.h"
+#include "popup_menu.h"
 #include "prompt.h"
 #include "backup.h"
-#include "reg_key.h"
 #include "restore_dialog.h"
 #include "view_style_dialog.h"
 
@@ -23,9 +23,9 @@ int IconOf(const Setting& setting) {
 
 }  // namespace
 
-std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
-                                                   const Setting* firstSelected) {
-    std::vector<ContextMenuEntry> menu;
+std::vector<MenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
+                                            const Setting* firstSelected) {
+    std::vector<MenuEntry> menu;
     if (!onRow) {
         menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});
     } else if (selectedCount == 1 && firstSelected) {
@@ -42,7 +42,7 @@ std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount
         menu.push_back({"Add setting ...", ID_LIST_ADD_SETTING});
         menu.push_back({"Delete selected settings", ID_LIST_DELETE_SETTINGS});
     }
-    const ContextMenuEntry always[] = {
+    const MenuEntry always[] = {
         {"", 0},
         {"Edit category ...", ID_LIST_EDIT_CATEGORY},
         {"Backup category", ID_LIST_BACKUP_CATEGORY},
@@ -124,23 +124,9 @@ void CSettingList::UpdateRow(int row) {
 }
 
 void CSettingList::Sort(int column) {
-    if (column == model_.sortColumn) model_.sortAscending = model_.sortAscending ? 0 : 1;
-    model_.sortColumn = column;
-    // Adjacent swaps until a pass swaps nothing: equal texts keep their order.
-    auto& settings = model_.settings;
-    for (bool swapped = true; swapped;) {
-        swapped = false;
-        for (size_t i = 0; i + 1 < settings.size(); ++i) {
-            int order = std::strcmp(settings[i]->ColumnText(column).c_str(),
-                                    settings[i + 1]->ColumnText(column).c_str());
-            if (model_.sortAscending ? order > 0 : order < 0) {
-                std::swap(settings[i], settings[i + 1]);
-                swapped = true;
-            }
-        }
-    }
+    owner_.SortBy(column);
     filling_ = true;
-    for (size_t i = 0; i < settings.size(); ++i) SetRow(static_cast<int>(i), false);
+    for (size_t i = 0; i < model_.settings.size(); ++i) SetRow(static_cast<int>(i), false);
     filling_ = false;
 }
 
@@ -148,20 +134,8 @@ void CSettingList::NextValue(int row) { StepValue(row, true); }
 
 void CSettingList::PreviousValue(int row) { StepValue(row, false); }
 
-// A value that is not in the registry changes only in memory.
 void CSettingList::StepValue(int row, bool forward) {
-    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
-    Setting& setting = *model_.settings[static_cast<size_t>(row)];
-    if (forward)
-        setting.SelectNext();
-    else
-        setting.SelectPrevious();
-    if (setting.present) {
-        RegKey key;
-        key.Create(model_.key.root, model_.key.subKey);
-        setting.Write(key.handle());
-    }
-    UpdateRow(row);
+    if (owner_.Step(row, forward)) UpdateRow(row);
 }
 
 std::vector<int> CSettingList::SelectedRows() const {
@@ -173,22 +147,14 @@ std::vector<int> CSettingList::SelectedRows() const {
 
 void CSettingList::OnItemChanged(const NMLISTVIEW& change) {
     if (filling_ || change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
-    if (static_cast<size_t>(change.iItem) >= model_.settings.size()) return;
-    Setting& setting = *model_.settings[static_cast<size_t>(change.iItem)];
     UINT newState = change.uNewState & LVIS_STATEIMAGEMASK;
     UINT oldState = change.uOldState & LVIS_STATEIMAGEMASK;
-    RegKey key;
-    if (newState == kTicked && oldState == kUnticked) {
-        key.Create(model_.key.root, model_.key.subKey);
-        setting.Write(key.handle());
-    } else if (newState == kUnticked && oldState == kTicked) {
-        key.Open(model_.key.root, model_.key.subKey);
-        setting.Delete(key.handle());
-    } else {
-        return;
-    }
-    key.Close();
-    UpdateRow(change.iItem);
+    bool changed = false;
+    if (newState == kTicked && oldState == kUnticked)
+        changed = owner_.SetPresent(change.iItem, true);
+    else if (newState == kUnticked && oldState == kTicked)
+        changed = owner_.SetPresent(change.iItem, false);
+    if (changed) UpdateRow(change.iItem);
 }
 
 void CSettingList::OnKeyDown(WORD keyCode) {
@@ -225,17 +191,9 @@ void CSettingList::ShowContextMenu() {
     std::vector<int> rows = SelectedRows();
     const Setting* first =
         rows.empty() ? nullptr : model_.settings[static_cast<size_t>(rows[0])].get();
-    HMENU menu = ::CreatePopupMenu();
-    for (const auto& entry : BuildSettingListMenu(onRow, static_cast<int>(rows.size()), first)) {
-        if (entry.text.empty())
-            ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        else
-            ::AppendMenuA(menu, MF_STRING, entry.id, entry.text.c_str());
-    }
-    UINT command = static_cast<UINT>(::TrackPopupMenu(
-        menu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_hWnd,
-        nullptr));
-    ::DestroyMenu(menu);
+    UINT command =
+        TrackMenuEntries(m_hWnd, BuildSettingListMenu(onRow, static_cast<int>(rows.size()), first),
+                         screen, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON);
     if (command) OnCommand(command);
 }
 
@@ -253,15 +211,7 @@ void CSettingList::RemoveSettings() {
     if (CurrentPrompt().Ask(mainWindow(), question, "Confirm remove",
                             MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
-    RegKey key;
-    key.Open(model_.key.root, model_.key.subKey);
-    // From the last selected row up, so earlier row numbers stay valid.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        auto& setting = model_.settings[static_cast<size_t>(*row)];
-        if (setting->present) setting->Delete(key.handle());
-        model_.settings.erase(model_.settings.begin() + *row);
-    }
-    key.Close();
+    owner_.RemoveRows(rows);
     Fill();
 }
 
@@ -276,7 +226,7 @@ bool CSettingList::RunSettingDialog(const Setting* prefill, std::unique_ptr<Sett
 void CSettingList::AddSetting() {
     std::unique_ptr<Setting> setting;
     if (!RunSettingDialog(nullptr, setting)) return;
-    model_.settings.push_back(std::move(setting));
+    owner_.AddSetting(std::move(setting));
     filling_ = true;
     SetRow(static_cast<int>(model_.settings.size() - 1), true);
     filling_ = false;
@@ -286,26 +236,15 @@ void CSettingList::AddSettingOfType(bool isString) {
     AddSettingDialog::ChooseStringType(isString);
     std::unique_ptr<Setting> setting;
     if (!RunSettingDialog(nullptr, setting)) return;
-    model_.settings.push_back(std::move(setting));
+    owner_.AddSetting(std::move(setting));
     Fill();
 }
 
 void CSettingList::EditSetting(int row) {
-    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
-    std::unique_ptr<Setting>& old = model_.settings[static_cast<size_t>(row)];
+    const Setting* old = owner_.SettingAt(row);
     std::unique_ptr<Setting> replacement;
-    if (!RunSettingDialog(old.get(), replacement)) return;
-    if (old->present) {
-        RegKey key;
-        key.Open(model_.key.root, model_.key.subKey);
-        old->Delete(key.handle());
-        // The replacement read the value before it was deleted; with the same
-        // value name it must not claim a value the registry no longer has.
-        if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, old->valueName.c_str(), -1,
-                           replacement->valueName.c_str(), -1) == CSTR_EQUAL)
-            replacement->present = false;
-    }
-    old = std::move(replacement);
+    if (!old || !RunSettingDialog(old, replacement)) return;
+    owner_.ReplaceSetting(row, std::move(replacement));
     filling_ = true;
     DeleteItem(row);
     SetRow(row, true);
@@ -358,7 +297,7 @@ void CSettingList::OnCommand(UINT id) {
         break;
     }
     case ID_LIST_EDIT_CATEGORY:
-        ::SendMessageA(mainWindow(), WM_COMMAND, 40009, 0);
+        owner_.RequestEdit();
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 
 #include "category.h"
 #include "controls.h"
+#include "menu_entry.h"
 #include "menu_text.h"
 
 #include <memory>
@@ -27,15 +28,10 @@ enum SettingListCommand : UINT {
     ID_LIST_RESTORE_CATEGORY = 3011,
 };
 
-struct ContextMenuEntry {
-    std::string text;  // empty for a separator
-    UINT id;
-};
-
 // The context menu for a right click: on a row or not, with the number of
 // selected rows and the first selected setting.
-std::vector<ContextMenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
-                                                   const Setting* firstSelected);
+std::vector<MenuEntry> BuildSettingListMenu(bool onRow, int selectedCount,
+                                            const Setting* firstSelected);
 
 
 class CSettingList : public winlib::CListCtrl, public CategoryView {

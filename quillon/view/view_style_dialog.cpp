@@ -1,7 +1,7 @@
 #include "view_style_dialog.h"
 
 #include "colour_text.h"
-#include "view_resource.h"
+#include "view_style_dialog_res.h"
 
 #include <commdlg.h>
 

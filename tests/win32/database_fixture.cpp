@@ -17,13 +17,13 @@ bool RecordingChooser::Choose(HWND, bool open, DWORD flags, FileNameBuffer& name
 
 std::vector<std::string> DatabaseFixture::ShownNames() const {
     std::vector<std::string> names;
-    for (const auto& tab : window_->shownTabs()) names.push_back(tab->GetName());
+    for (const auto& tab : window_->tabs().shown()) names.push_back(tab->GetName());
     return names;
 }
 
 std::vector<std::string> DatabaseFixture::HiddenNames() const {
     std::vector<std::string> names;
-    for (const auto& tab : window_->hiddenTabs()) names.push_back(tab->GetName());
+    for (const auto& tab : window_->tabs().hidden()) names.push_back(tab->GetName());
     return names;
 }
 

@@ -28,7 +28,13 @@ class TestPage : public TabObject {
 public:
     explicit TestPage(std::string name) : name_(std::move(name)) {}
     std::string GetName() const override { return name_; }
-    bool Save(quillon::ByteWriter&) const override { return true; }
+    // Saved as a plug-in record of its name; no DLL answers to it.
+    quillon::LayoutTab LayoutRecord() const override {
+        quillon::LayoutTab tab;
+        tab.type = quillon::kTabTypePlugin;
+        tab.pluginFile = name_;
+        return tab;
+    }
     void Show() override { ++shows; }
     void Hide() override { ++hides; }
     void Resize() override { ++resizes; }

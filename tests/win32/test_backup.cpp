@@ -2,6 +2,7 @@
 // names, restore into the current key, damaged files, listing.
 #include "backup.h"
 #include "category.h"
+#include "new_category.h"
 #include "file.h"
 #include "model_test_support.h"
 
@@ -254,11 +255,12 @@ TEST_F(BackupTest, ListShowsAllBackupsSortedWithTheirDate) {
     }
 }
 
-TEST_F(BackupTest, NewCategoriesAreBackedUpOnceInstalled) {
+TEST_F(BackupTest, NewCategoriesAreBackedUpWhenCreatedAsNew) {
     scratch.SetDWord("A", 3);
-    InstallAutomaticBackup();
-    { Category category("Auto", nullptr, HKEY_CURRENT_USER, scratch.path()); }
-    Category::SetAutomaticBackup(nullptr);
+    CategoryKey key;
+    key.root = HKEY_CURRENT_USER;
+    key.subKey = scratch.path();
+    EXPECT_NE(CreateNewCategory("Auto", key, nullptr), nullptr);
     { Category category("Manual", nullptr, HKEY_CURRENT_USER, scratch.path()); }
 
     const std::vector<BackupListing> list = ListBackups();

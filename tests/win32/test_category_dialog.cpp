@@ -2,7 +2,7 @@
 #include "add_category_dialog.h"
 #include "dialog_driver.h"
 #include "model_test_support.h"
-#include "view_resource.h"
+#include "add_category_dialog_res.h"
 
 #include <gtest/gtest.h>
 

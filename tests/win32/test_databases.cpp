@@ -1,5 +1,6 @@
 // Tweak databases: import (merge by key, shown or hidden by platform,
 // damaged files) and the three exports.
+#include "backup.h"
 #include "byte_io.h"
 #include "category_record.h"
 #include "database_fixture.h"
@@ -28,7 +29,7 @@ protected:
         window_->ImportDatabase(folder_ + "\\import.tweakdb");
     }
     size_t SettingCount(size_t shownIndex) const {
-        auto* category = dynamic_cast<Category*>(window_->shownTabs()[shownIndex].get());
+        auto* category = dynamic_cast<Category*>(window_->tabs().shown()[shownIndex].get());
         return category ? category->model().settings.size() : 0;
     }
     // The names and setting counts of an exported file.
@@ -60,7 +61,7 @@ TEST_F(Databases, ImportingTwiceAddsNothingAndAsksNothing) {
     };
     Import(entries);
     ASSERT_EQ(ShownNames(), (Names{"Direct3D", "OpenGL"}));
-    EXPECT_EQ(window_->currentTab(), window_->shownTabs()[0].get()) << "first import becomes current";
+    EXPECT_EQ(window_->currentTab(), window_->tabs().shown()[0].get()) << "first import becomes current";
     EXPECT_EQ(window_->tabBar().GetItemCount(), 2);
 
     Import(entries);
@@ -88,8 +89,16 @@ TEST_F(Databases, KeysDifferingInCaseMergeAndDifferingSettingsAsk) {
     ASSERT_EQ(prompt_.asked.size(), 1u);
     EXPECT_EQ(prompt_.asked[0].text,
               "The \"Fog changed\" setting already exists but differs.\nDo you want to overwrite it?");
-    auto* category = dynamic_cast<Category*>(window_->shownTabs()[0].get());
+    auto* category = dynamic_cast<Category*>(window_->tabs().shown()[0].get());
     EXPECT_EQ(category->model().settings[0]->name, "Fog changed");
+}
+
+TEST_F(Databases, OnlyANewCategoryBacksItsKeyUp) {
+    Import({{"Fresh", KeyPath("Fresh"), {DWordRecord("A", "A")}}});
+    Import({{"Fresh again", KeyPath("Fresh"), {DWordRecord("B", "B")}}});
+    std::vector<std::string> files;
+    for (const BackupListing& listing : ListBackups()) files.push_back(listing.fileText);
+    EXPECT_EQ(files, (Names{"Fresh 0"})) << "the merge backs nothing up";
 }
 
 TEST_F(Databases, CategoriesForAnotherCardAreHiddenAndNotMadeCurrent) {
@@ -98,7 +107,7 @@ TEST_F(Databases, CategoriesForAnotherCardAreHiddenAndNotMadeCurrent) {
             {"This card", KeyPath("This"), {DWordRecord("B", "B")}, 0x8}});
     ASSERT_EQ(ShownNames(), (Names{"This card"}));
     EXPECT_EQ(HiddenNames(), (Names{"Other card"}));
-    EXPECT_EQ(window_->currentTab(), window_->shownTabs()[0].get());
+    EXPECT_EQ(window_->currentTab(), window_->tabs().shown()[0].get());
     EXPECT_EQ(window_->tabBar().GetItemCount(), 1);
 }
 

@@ -67,7 +67,7 @@ TEST_F(Layouts, ARestartKeepsTabsOrderHiddenTabsCurrentTabAndStyle) {
     window_->ImportDatabase("db.tweakdb");
     ::DeleteFileA("db.tweakdb");  // not to be offered at the restart
     window_->AddShownTab(std::make_unique<TabPlugin>("Plain_Tab.dll", window_->hostWindow()));
-    window_->SelectTab(window_->shownTabs()[1].get());
+    window_->SelectTab(window_->tabs().shown()[1].get());
     ::SendMessageA(hwnd_, UM_SETLISTSTYLE, 0x1, TRUE);  // grid lines on
     const DWORD style = window_->listStyle();
 
@@ -78,7 +78,7 @@ TEST_F(Layouts, ARestartKeepsTabsOrderHiddenTabsCurrentTabAndStyle) {
     EXPECT_EQ(window_->currentTab()->GetName(), "B");
     EXPECT_EQ(window_->tabBar().GetCurSel(), 1);
     EXPECT_EQ(window_->listStyle(), style);
-    auto* a = dynamic_cast<Category*>(window_->shownTabs()[0].get());
+    auto* a = dynamic_cast<Category*>(window_->tabs().shown()[0].get());
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->model().settings.size(), 1u);
     EXPECT_TRUE(prompt_.asked.empty());
@@ -92,7 +92,7 @@ TEST_F(Layouts, APluginThatNoLongerLoadsIsHiddenAndWrittenBackUnchanged) {
     Open(layout);
     EXPECT_EQ(ShownNames(), (Names{"Page Plain"}));
     EXPECT_EQ(HiddenNames(), (Names{"Gone_Tab.dll", "Page Handle"}));
-    EXPECT_FALSE(window_->hiddenTabs()[0]->IsValid());
+    EXPECT_FALSE(window_->tabs().hidden()[0]->IsValid());
     ASSERT_NE(window_->currentTab(), nullptr);
     EXPECT_EQ(window_->currentTab()->GetName(), "Page Plain") << "index 1 is out of range now";
 
@@ -111,7 +111,7 @@ TEST_F(Layouts, CurrentIndexMinusOneOrOutOfRangeMakesTheFirstTabCurrent) {
         layout.current = current;
         Open(layout);
         ASSERT_NE(window_->currentTab(), nullptr) << current;
-        EXPECT_EQ(window_->currentTab(), window_->shownTabs()[0].get()) << current;
+        EXPECT_EQ(window_->currentTab(), window_->tabs().shown()[0].get()) << current;
         EXPECT_EQ(window_->tabBar().GetCurSel(), 0);
     }
     Layout none;
@@ -126,7 +126,7 @@ TEST_F(Layouts, ADamagedLayoutKeepsWhatCameBeforeTheDamage) {
     bytes.resize(12 + 4 + 4 + 13 + 4 + 2);  // into the second record
     OpenWithLayout(&bytes);
     EXPECT_EQ(ShownNames(), (Names{"Page Plain"}));
-    EXPECT_EQ(window_->currentTab(), window_->shownTabs()[0].get());
+    EXPECT_EQ(window_->currentTab(), window_->tabs().shown()[0].get());
 
     // A record of an unknown type ends the tabs; a huge count reads no further.
     quillon::ByteWriter odd;
@@ -135,7 +135,7 @@ TEST_F(Layouts, ADamagedLayoutKeepsWhatCameBeforeTheDamage) {
     odd.WriteI32(0x7FFFFFFF);
     odd.WriteU32(7);
     OpenWithLayout(&odd.bytes());
-    EXPECT_TRUE(window_->shownTabs().empty());
+    EXPECT_TRUE(window_->tabs().shown().empty());
     EXPECT_TRUE(::IsWindow(hwnd_));
 }
 
@@ -183,7 +183,7 @@ TEST_F(Layouts, TheStoredAnimationRunsAndWaitsWhileStartedInTheTray) {
 TEST_F(Layouts, TheFirstRunStartsTheDefaultAnimationWithoutTabs) {
     OpenWithLayout(nullptr);
     EXPECT_EQ(window_->runningAnimation(), "Ember_animation.dll");
-    EXPECT_TRUE(window_->shownTabs().empty());
+    EXPECT_TRUE(window_->tabs().shown().empty());
     EXPECT_EQ(window_->listStyle(), 0x24u);
     EXPECT_TRUE(prompt_.asked.empty());
 }

@@ -199,7 +199,7 @@ TEST_F(MainWindow, AnswersStatusPageAndListStyleMessages) {
     ::ClientToScreen(window_->tabBar(), &point);
     ASSERT_EQ(window_->HitTestTab(point), 1);
     ::SendMessageA(hwnd_, WM_COMMAND, ID_TAB_HIDE, 0);
-    ASSERT_EQ(window_->hiddenTabs().size(), 1u);
+    ASSERT_EQ(window_->tabs().hidden().size(), 1u);
 
     ::SendMessageA(hwnd_, UM_SETLISTSTYLE, LVS_EX_GRIDLINES, 1);
     EXPECT_EQ(::SendMessageA(hwnd_, UM_GETLISTSTYLE, 0, 0), 0x24 | LVS_EX_GRIDLINES);

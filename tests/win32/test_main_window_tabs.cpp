@@ -6,7 +6,8 @@
 #include "resource.h"
 #include "setting_list.h"
 #include "test_support.h"
-#include "view_resource.h"
+#include "add_category_dialog_res.h"
+#include "add_setting_dialog_res.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ protected:
     }
     std::vector<std::string> ShownNames() const {
         std::vector<std::string> names;
-        for (const auto& tab : window_->shownTabs()) names.push_back(tab->GetName());
+        for (const auto& tab : window_->tabs().shown()) names.push_back(tab->GetName());
         return names;
     }
     // Selects a tab the way a click on the bar does.
@@ -122,8 +123,8 @@ TEST_F(MainWindowTabs, HidingChoosesTheNewCurrentTab) {
     EXPECT_EQ(Highlighted(), 1);
     EXPECT_EQ(b->hides, 1);
     EXPECT_EQ(c->shows, 1);
-    ASSERT_EQ(window_->hiddenTabs().size(), 1u);
-    EXPECT_EQ(window_->hiddenTabs()[0].get(), b);
+    ASSERT_EQ(window_->tabs().hidden().size(), 1u);
+    EXPECT_EQ(window_->tabs().hidden()[0].get(), b);
 
     ClickTab(0);
     Command(ID_TAB_HIDE);  // not current: the current tab and its highlight stay
@@ -135,7 +136,7 @@ TEST_F(MainWindowTabs, HidingChoosesTheNewCurrentTab) {
     Command(ID_TAB_HIDE);  // the only tab: nothing is current
     EXPECT_EQ(window_->currentTab(), nullptr);
     EXPECT_EQ(window_->tabBar().GetItemCount(), 0);
-    EXPECT_EQ(window_->hiddenTabs().size(), 3u);
+    EXPECT_EQ(window_->tabs().hidden().size(), 3u);
     EXPECT_FALSE(window_->toolBar().IsButtonEnabled(40011));
 }
 
@@ -163,7 +164,7 @@ TEST_F(MainWindowTabs, RemoveCategoryAsksFirstAndDeletesOnlyOnYes) {
               "Are you sure you want to remove the \"Old & new\" tab and all it's settings?");
     EXPECT_EQ(prompt.asked[0].caption, "Confirm remove");
     EXPECT_EQ(prompt.asked[0].flags, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2));
-    EXPECT_EQ(window_->shownTabs().size(), 2u);
+    EXPECT_EQ(window_->tabs().shown().size(), 2u);
 
     prompt.answers = {IDYES};
     Command(ID_EDIT_REMOVE_CATEGORY);
@@ -172,7 +173,7 @@ TEST_F(MainWindowTabs, RemoveCategoryAsksFirstAndDeletesOnlyOnYes) {
     EXPECT_EQ(ImageList_GetImageCount(icons), 4) << "a removed list leaves the shared icons";
     ASSERT_NE(window_->currentTab(), nullptr);
     EXPECT_EQ(window_->currentTab()->GetName(), "Keep") << "the last tab's left one is current";
-    EXPECT_TRUE(window_->hiddenTabs().empty()) << "removed, not hidden";
+    EXPECT_TRUE(window_->tabs().hidden().empty()) << "removed, not hidden";
 
     prompt.answers = {IDYES};
     Command(ID_EDIT_REMOVE_CATEGORY);
@@ -197,7 +198,7 @@ TEST_F(MainWindowTabs, CategoryCommandsIgnoreAPageThatIsNoCategory) {
         Command(id);
     EXPECT_TRUE(prompt.asked.empty());
     EXPECT_EQ(driver.dialogsSeen(), 0);
-    EXPECT_EQ(window_->shownTabs().size(), 1u);
+    EXPECT_EQ(window_->tabs().shown().size(), 1u);
 }
 
 TEST_F(MainWindowTabs, AddCategoryCommandMakesACurrentEditableTab) {
@@ -213,7 +214,7 @@ TEST_F(MainWindowTabs, AddCategoryCommandMakesACurrentEditableTab) {
         DialogDriver::Click(dialog, IDOK);
     });
     Command(ID_EDIT_ADD_CATEGORY);
-    ASSERT_EQ(window_->shownTabs().size(), 1u);
+    ASSERT_EQ(window_->tabs().shown().size(), 1u);
     Category* added = window_->currentCategory();
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(Captions(), (Names{"Added"}));
@@ -252,7 +253,7 @@ TEST_F(MainWindowTabs, AddCategoryCommandMakesACurrentEditableTab) {
     // Cancel adds nothing.
     driver.Then([&](HWND dialog) { DialogDriver::Click(dialog, IDCANCEL); });
     Command(ID_EDIT_ADD_CATEGORY);
-    EXPECT_EQ(window_->shownTabs().size(), 1u);
+    EXPECT_EQ(window_->tabs().shown().size(), 1u);
 }
 
 TEST_F(MainWindowTabs, BackupCommandReportsTheResult) {

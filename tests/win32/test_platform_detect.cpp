@@ -5,7 +5,7 @@
 #include "platform_names.h"
 #include "reg_key.h"
 #include "select_card_dialog.h"
-#include "shell_resource.h"
+#include "select_card_dialog_res.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

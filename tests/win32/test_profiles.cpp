@@ -5,7 +5,7 @@
 #include "dialog_driver.h"
 #include "profile_file.h"
 #include "resource.h"
-#include "shell_resource.h"
+#include "profile_dialog_res.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ protected:
         ASSERT_EQ(ShownNames(), (Names{"Page", "A", "B"}));
     }
     Category* Shown(size_t index) {
-        return dynamic_cast<Category*>(window_->shownTabs()[index].get());
+        return dynamic_cast<Category*>(window_->tabs().shown()[index].get());
     }
     void SetValue(const std::string& key, const std::string& value, DWORD data) {
         ASSERT_EQ(::SHSetValueA(HKEY_CURRENT_USER, KeyPath(key).c_str(), value.c_str(), REG_DWORD,
@@ -155,7 +155,7 @@ TEST_F(Profiles, NoCategoriesGiveAnEmptyProfile) {
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(dbtest::ReadFile(folder_ + "\\Profiles\\Empty.qlp", bytes));
     EXPECT_EQ(bytes, (std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(ApplyProfile("Profiles\\Empty.qlp", window_.get(), hwnd_), ProfileResult::Applied);
+    EXPECT_EQ(ApplyProfile("Profiles\\Empty.qlp", &window_->tabs(), hwnd_), ProfileResult::Applied);
     EXPECT_TRUE(prompt_.asked.empty());
 }
 
@@ -184,7 +184,7 @@ TEST_F(Profiles, DamagedAndMissingProfilesAreReported) {
     bytes.resize(bytes.size() - 2);
     ::CreateDirectoryA("Profiles", nullptr);
     dbtest::WriteFile("Profiles\\Cut.qlp", bytes);
-    EXPECT_EQ(ApplyProfile("Profiles\\Cut.qlp", window_.get(), hwnd_), ProfileResult::Damaged);
+    EXPECT_EQ(ApplyProfile("Profiles\\Cut.qlp", &window_->tabs(), hwnd_), ProfileResult::Damaged);
     DWORD data = 0;
     EXPECT_TRUE(GetValue("A", "One", data));
     EXPECT_EQ(data, 1u) << "the record before the damage is applied";

@@ -4,7 +4,9 @@
 #include "app_messages.h"
 #include "backup.h"
 #include "dialog_driver.h"
-#include "view_resource.h"
+#include "add_setting_dialog_res.h"
+#include "restore_dialog_res.h"
+#include "view_style_dialog_res.h"
 #include "model_test_support.h"
 #include "page_frame.h"
 #include "reg_key.h"
@@ -373,7 +375,7 @@ TEST_F(SettingListTest, BackupCommandAndRestoreDialog) {
 }
 
 TEST(SettingListMenu, EntriesFollowClickAndSelection) {
-    auto texts = [](const std::vector<ContextMenuEntry>& menu) {
+    auto texts = [](const std::vector<MenuEntry>& menu) {
         std::vector<std::string> out;
         for (const auto& entry : menu) out.push_back(entry.text);
         return out;

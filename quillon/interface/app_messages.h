@@ -12,4 +12,6 @@
 #define UM_COPYCOLUMNWIDTHS (WM_APP + 101)
 #define UM_SETLISTSTYLE (WM_APP + 102)
 #define UM_GETLISTSTYLE (WM_APP + 103)
+// wParam: the Category whose edit dialog its list asks for.
+#define UM_EDITCATEGORY (WM_APP + 104)
 #define UM_TRAYNOTIFY (WM_APP + 200)

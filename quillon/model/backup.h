@@ -27,6 +27,3 @@ struct BackupListing {
 
 // Every *.backup file of the current folder, sorted by file text (byte order).
 std::vector<BackupListing> ListBackups();
-
-// Makes every new category back up its key.
-void InstallAutomaticBackup();

@@ -3,7 +3,9 @@
 #include "backup_file.h"
 #include "category.h"
 #include "file.h"
+#include "find_files.h"
 #include "reg_key.h"
+#include "same_name.h"
 #include "scoped.h"
 
 #include <windows.h>
@@ -87,10 +89,8 @@ BackupFile Snapshot(const CategoryKey& key) {
     BackupFile backup;
     backup.root = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(key.root));
     backup.subKey = key.subKey;
-    winlib::ScopedRegKey handle;
-    if (::RegOpenKeyExA(key.root, key.subKey.c_str(), 0, KEY_ALL_ACCESS, handle.receive()) ==
-        ERROR_SUCCESS)
-        ReadValues(handle.get(), backup);
+    RegKey handle;
+    if (handle.Open(key.root, key.subKey) == ERROR_SUCCESS) ReadValues(handle.handle(), backup);
     return backup;
 }
 
@@ -119,7 +119,7 @@ bool EndsWithBackup(const std::string& name) {
     static const char kExtension[] = ".backup";
     const std::size_t length = sizeof kExtension - 1;
     return name.size() >= length &&
-           ::lstrcmpiA(name.c_str() + name.size() - length, kExtension) == 0;
+           SameName(name.substr(name.size() - length), kExtension);
 }
 
 }  // namespace
@@ -171,12 +171,9 @@ bool RestoreCategory(Category& category, const std::string& fileName) {
 
 std::vector<BackupListing> ListBackups() {
     std::vector<BackupListing> listings;
-    WIN32_FIND_DATAA found;
-    winlib::ScopedFind find(::FindFirstFileA("*.backup", &found));
-    if (!find) return listings;
-    do {
+    for (const WIN32_FIND_DATAA& found : winlib::ListFiles("*.backup")) {
         const std::string name = found.cFileName;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !EndsWithBackup(name)) continue;
+        if (!EndsWithBackup(name)) continue;
         FILETIME local;
         SYSTEMTIME time{};
         ::FileTimeToLocalFileTime(&found.ftCreationTime, &local);
@@ -185,12 +182,8 @@ std::vector<BackupListing> ListBackups() {
         std::snprintf(date, sizeof date, "%.4d-%.2d-%.2d    %.2d:%.2d", time.wYear, time.wMonth,
                       time.wDay, time.wHour, time.wMinute);
         listings.push_back({name.substr(0, name.size() - 7), date});
-    } while (::FindNextFileA(find.get(), &found));
+    }
     std::sort(listings.begin(), listings.end(),
               [](const BackupListing& a, const BackupListing& b) { return a.fileText < b.fileText; });
     return listings;
-}
-
-void InstallAutomaticBackup() {
-    Category::SetAutomaticBackup([](const Category& category) { BackupCategory(category); });
 }

@@ -1,0 +1,14 @@
+// Template and control IDs of the "Add category" dialog.
+#pragma once
+
+#define IDD_ADD_CATEGORY 102
+
+#define IDC_CATEGORY_NAME 1000
+#define IDC_CATEGORY_ROOT 1001
+#define IDC_CATEGORY_SUBKEY 1002
+#define IDC_CATEGORY_STATIC 1022
+#define IDC_CATEGORY_DYNAMIC 1023
+#define IDC_CATEGORY_DLL 1024
+#define IDC_CATEGORY_PARAMETER 1025
+#define IDC_CATEGORY_CARDS 1033
+#define IDC_CATEGORY_OSES 1035

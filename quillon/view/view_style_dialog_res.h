@@ -1,0 +1,15 @@
+// Template and control IDs of the "View style" dialog.
+#pragma once
+
+#define IDD_VIEW_STYLE 104
+
+#define IDC_STYLE_TEXT_COLOUR 1012
+#define IDC_STYLE_TEXT_BK_COLOUR 1013
+#define IDC_STYLE_IMAGE 1014
+#define IDC_STYLE_BROWSE 1015
+#define IDC_STYLE_BK_COLOUR 1016
+#define IDC_STYLE_APPLY 1017
+#define IDC_STYLE_CHOOSE_TEXT 1018
+#define IDC_STYLE_CHOOSE_TEXT_BK 1019
+#define IDC_STYLE_CHOOSE_BK 1020
+#define IDC_STYLE_TILING 1021
