@@ -6,6 +6,7 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_byte_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_colour_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_container_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_database_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_device_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_extension_registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_fire_field.cpp
