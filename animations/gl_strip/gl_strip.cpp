@@ -12,6 +12,8 @@ namespace {
 // Frames closer together than this are skipped.
 constexpr long long kFrameMicroseconds = 12000;
 
+}  // namespace
+
 void SetUpPixelFormat(HDC deviceContext) {
     PIXELFORMATDESCRIPTOR format{};
     format.nSize = sizeof format;
@@ -23,8 +25,6 @@ void SetUpPixelFormat(HDC deviceContext) {
     ::SetPixelFormat(deviceContext, chosen, &format);
     ::DescribePixelFormat(deviceContext, chosen, sizeof format, &format);
 }
-
-}  // namespace
 
 bool GlStrip::Init(HWND window) {
     window_ = window;

@@ -8,6 +8,10 @@
 
 namespace glstrip {
 
+// Chooses and sets the double-buffered 32-bit RGBA pixel format the suite
+// draws with (also used by the OpenGL tab for its strings).
+void SetUpPixelFormat(HDC deviceContext);
+
 class GlStrip {
 public:
     // Chooses a double-buffered RGBA pixel format on the window, makes a

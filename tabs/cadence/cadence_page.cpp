@@ -1,7 +1,7 @@
 #include "cadence_page.h"
 
 #include "app_messages.h"
-#include "gdi.h"
+#include "page_container.h"
 
 #include <cstdint>
 
@@ -53,11 +53,7 @@ CadencePage::~CadencePage() {
 
 HWND CadencePage::container() const { return container_ ? container_->m_hWnd : nullptr; }
 
-RECT CadencePage::PageRect() const {
-    RECT page{};
-    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
-    return page;
-}
+RECT CadencePage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
 
 bool CadencePage::Init(HWND mainWindow) {
     mainWindow_ = mainWindow;
@@ -67,13 +63,10 @@ bool CadencePage::Init(HWND mainWindow) {
     bool windows9x = platform[5] == 2;
     store_ = std::make_unique<RefreshStore>(windows9x);
 
-    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
-    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    HFONT font = tabplugin::HostFont(mainWindow);
     RECT page = PageRect();
     container_ = std::make_unique<Container>(*this);
-    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
-        !container_->SubclassWindow(container_->m_hWnd))
-        return false;
+    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
 
     usable_ = UsableModes(modes_, windows9x);
     bool filled = windows9x ? FillWin9xRows(font, page) : FillNtRows(font, page);

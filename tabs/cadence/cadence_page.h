@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls.h"
+#include "page_container.h"
 #include "refresh_modes.h"
 #include "refresh_store.h"
 
@@ -17,7 +18,7 @@ namespace cadence {
 
 constexpr UINT kFirstListId = 7050;
 constexpr UINT kFirstButtonId = 7150;
-constexpr UINT kContainerId = 0xFFFF;
+constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 320;
 constexpr int kRowHeight = 42;
 
@@ -36,6 +37,7 @@ public:
     void Show();
     void Hide();
     void Resize();
+    int MinimumWidth() const { return kMinimumWidth; }
     int MinimumHeight() const { return kRowHeight * static_cast<int>(lists_.size()) + 6; }
 
     HWND container() const;

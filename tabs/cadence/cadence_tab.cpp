@@ -1,54 +1,6 @@
-// Cadence_Tab.dll: the "Refresh rates" tab. The page lives in this module, one
-// per process, and every export runs on the main window's thread.
+// Cadence_Tab.dll: the "Refresh rates" tab over the modes the display lists.
 #include "cadence_page.h"
-#include "plugin_abi.h"
+#include "tab_exports.h"
 
-#include <memory>
-#include <new>
-
-namespace {
-
-std::unique_ptr<cadence::CadencePage> page;
-
-}  // namespace
-
-extern "C" {
-
-__declspec(dllexport) void ExportedInterface(int* initStyle, int* interfaceVersion, int*) {
-    *initStyle = kInitWithWindowObject;
-    *interfaceVersion = 1;
-}
-
-__declspec(dllexport) int Init(QuillonHostWindow* mainWindow) {
-    if (!mainWindow || page) return 0;
-    page.reset(new (std::nothrow) cadence::CadencePage(cadence::EnumerateDisplayModes()));
-    // The host frees a DLL whose Init failed without calling Exit.
-    if (!page || !page->Init(mainWindow->m_hWnd)) {
-        page.reset();
-        return 0;
-    }
-    return 1;
-}
-
-__declspec(dllexport) void Show(void) {
-    if (page) page->Show();
-}
-
-__declspec(dllexport) void Hide(void) {
-    if (page) page->Hide();
-}
-
-__declspec(dllexport) void Resize(void) {
-    if (page) page->Resize();
-}
-
-__declspec(dllexport) void GetConstraints(int* minWidth, int* minHeight, int*, int*) {
-    *minWidth = cadence::kMinimumWidth;
-    *minHeight = page ? page->MinimumHeight() : 6;
-}
-
-__declspec(dllexport) const char* GetName(void) { return "Refresh rates"; }
-
-__declspec(dllexport) void Exit(void) { page.reset(); }
-
-}  // extern "C"
+QUILLON_TAB_PLUGIN("Refresh rates", cadence::CadencePage,
+                   new (std::nothrow) cadence::CadencePage(cadence::EnumerateDisplayModes()))

@@ -2,8 +2,8 @@
 
 #include "app_messages.h"
 #include "caps_tables.h"
-#include "gdi.h"
 #include "list_background.h"
+#include "page_container.h"
 
 #include <commctrl.h>
 
@@ -65,22 +65,15 @@ Caps3DPage::~Caps3DPage() {
 
 HWND Caps3DPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
 
-RECT Caps3DPage::PageRect() const {
-    RECT page{};
-    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
-    return page;
-}
+RECT Caps3DPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
 
 bool Caps3DPage::Init(HWND mainWindow) {
     mainWindow_ = mainWindow;
-    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
-    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    HFONT font = tabplugin::HostFont(mainWindow);
     RECT page = PageRect();
 
     container_ = std::make_unique<Container>(*this);
-    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
-        !container_->SubclassWindow(container_->m_hWnd))
-        return false;
+    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
     header_ = std::make_unique<winlib::CStatic>();
     if (!header_->Create("", WS_CHILD | WS_DLGFRAME | SS_CENTER, page, *container_, kHeaderId))
         return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls.h"
+#include "page_container.h"
 
 #include <d3d8.h>
 #include <windows.h>
@@ -13,7 +14,7 @@
 namespace caps3d {
 
 constexpr UINT kHeaderId = 0xFFFF;
-constexpr UINT kContainerId = 0xFFFF;
+constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr UINT kGroupListId = 7030;
 constexpr UINT kCapabilityListId = 7031;
 constexpr int kMinimumWidth = 680;
@@ -45,6 +46,8 @@ public:
     void Show();
     void Hide();
     void Resize();
+    int MinimumWidth() const { return kMinimumWidth; }
+    int MinimumHeight() const { return kMinimumHeight; }
 
     // Writes group 'group' into the capability list; any number that is not a
     // group with rows blanks it.

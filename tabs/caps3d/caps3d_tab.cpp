@@ -1,55 +1,11 @@
-// Caps3D_Tab.dll: the "DirectX info" tab. The page lives in this module, one
-// per process, and every export runs on the main window's thread.
+// Caps3D_Tab.dll: the "DirectX info" tab over Direct3D 8's HAL device.
 #include "caps3d_page.h"
-#include "plugin_abi.h"
-
-#include <memory>
-#include <new>
+#include "tab_exports.h"
 
 namespace {
 
 caps3d::Direct3DCapsSource direct3d;
-std::unique_ptr<caps3d::Caps3DPage> page;
 
 }  // namespace
 
-extern "C" {
-
-__declspec(dllexport) void ExportedInterface(int* initStyle, int* interfaceVersion, int*) {
-    *initStyle = kInitWithWindowObject;
-    *interfaceVersion = 1;
-}
-
-__declspec(dllexport) int Init(QuillonHostWindow* mainWindow) {
-    if (!mainWindow || page) return 0;
-    page.reset(new (std::nothrow) caps3d::Caps3DPage(direct3d));
-    // The host frees a DLL whose Init failed without calling Exit.
-    if (!page || !page->Init(mainWindow->m_hWnd)) {
-        page.reset();
-        return 0;
-    }
-    return 1;
-}
-
-__declspec(dllexport) void Show(void) {
-    if (page) page->Show();
-}
-
-__declspec(dllexport) void Hide(void) {
-    if (page) page->Hide();
-}
-
-__declspec(dllexport) void Resize(void) {
-    if (page) page->Resize();
-}
-
-__declspec(dllexport) void GetConstraints(int* minWidth, int* minHeight, int*, int*) {
-    *minWidth = caps3d::kMinimumWidth;
-    *minHeight = caps3d::kMinimumHeight;
-}
-
-__declspec(dllexport) const char* GetName(void) { return "DirectX info"; }
-
-__declspec(dllexport) void Exit(void) { page.reset(); }
-
-}  // extern "C"
+QUILLON_TAB_PLUGIN("DirectX info", caps3d::Caps3DPage, new (std::nothrow) caps3d::Caps3DPage(direct3d))

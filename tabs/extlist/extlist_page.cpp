@@ -2,8 +2,9 @@
 
 #include "app_messages.h"
 #include "file.h"
-#include "gdi.h"
+#include "gl_strip.h"
 #include "list_background.h"
+#include "page_container.h"
 #include "scoped.h"
 #include "web_page.h"
 
@@ -118,22 +119,15 @@ ExtlistPage::~ExtlistPage() {
 
 HWND ExtlistPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
 
-RECT ExtlistPage::PageRect() const {
-    RECT page{};
-    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
-    return page;
-}
+RECT ExtlistPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
 
 bool ExtlistPage::Init(HWND mainWindow) {
     mainWindow_ = mainWindow;
-    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
-    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    HFONT font = tabplugin::HostFont(mainWindow);
     RECT page = PageRect();
 
     container_ = std::make_unique<Container>(*this);
-    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
-        !container_->SubclassWindow(container_->m_hWnd))
-        return false;
+    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
     info_ = std::make_unique<winlib::CStatic>();
     if (!info_->Create("", WS_CHILD | WS_DLGFRAME | SS_CENTER, page, *container_, kInfoId)) return false;
     info_->SetFont(font);
@@ -171,15 +165,7 @@ bool ExtlistPage::Init(HWND mainWindow) {
 void ExtlistPage::QueryOpenGl(std::vector<std::string>& names, std::string& info) {
     // A context of its own on the container, only for the strings.
     HDC dc = ::GetDC(*container_);
-    PIXELFORMATDESCRIPTOR format{};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = 32;
-    int chosen = ::ChoosePixelFormat(dc, &format);
-    ::SetPixelFormat(dc, chosen, &format);
-    ::DescribePixelFormat(dc, chosen, sizeof format, &format);
+    glstrip::SetUpPixelFormat(dc);
     HGLRC context = ::wglCreateContext(dc);
     if (context && ::wglMakeCurrent(dc, context)) {
         std::vector<std::string> wgl;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls.h"
+#include "page_container.h"
 #include "extension_registry.h"
 
 #include <windows.h>
@@ -15,7 +16,7 @@
 
 namespace extlist {
 
-constexpr UINT kContainerId = 0xFFFF;
+constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr UINT kInfoId = 0xFFFF;
 constexpr UINT kListId = 7030;
 constexpr UINT kUpdateId = 7031;
@@ -63,6 +64,8 @@ public:
     void Show();
     void Hide();
     void Resize();
+    int MinimumWidth() const { return kMinimumWidth; }
+    int MinimumHeight() const { return kMinimumHeight; }
 
     void OnUpdate();
     void OnVisit();

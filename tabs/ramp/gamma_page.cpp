@@ -1,7 +1,7 @@
 #include "gamma_page.h"
 
 #include "app_messages.h"
-#include "gdi.h"
+#include "page_container.h"
 
 #include <commctrl.h>
 
@@ -52,22 +52,15 @@ GammaPage::~GammaPage() {
 
 HWND GammaPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
 
-RECT GammaPage::PageRect() const {
-    RECT page{};
-    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
-    return page;
-}
+RECT GammaPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
 
 bool GammaPage::Init(HWND mainWindow) {
-    auto* hostFont = reinterpret_cast<winlib::CFont*>(::SendMessageA(mainWindow, UM_GETFONT, 0, 0));
-    HFONT font = hostFont ? hostFont->m_hObject : nullptr;
+    HFONT font = tabplugin::HostFont(mainWindow);
     mainWindow_ = mainWindow;
     RECT page = PageRect();
 
     container_ = std::make_unique<Container>(*this);
-    if (!container_->Create("", WS_CHILD | WS_DLGFRAME, page, mainWindow, kContainerId) ||
-        !container_->SubclassWindow(container_->m_hWnd))
-        return false;
+    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
 
     slider_ = std::make_unique<winlib::CSliderCtrl>();
     if (!slider_->Create(WS_CHILD | WS_DLGFRAME | TBS_BOTH | TBS_AUTOTICKS, page, *container_,

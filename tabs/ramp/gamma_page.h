@@ -6,6 +6,7 @@
 #pragma once
 
 #include "controls.h"
+#include "page_container.h"
 #include "gamma_device.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ namespace ramp {
 
 constexpr UINT kSliderId = 7000;
 constexpr UINT kResetButtonId = 7001;
-constexpr UINT kContainerId = 0xFFFF;
+constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 128;
 constexpr int kMinimumHeight = 82;
 
@@ -34,6 +35,8 @@ public:
     void Show();
     void Hide();
     void Resize();
+    int MinimumWidth() const { return kMinimumWidth; }
+    int MinimumHeight() const { return kMinimumHeight; }
 
     double currentGamma() const { return currentGamma_; }
     HWND container() const;
