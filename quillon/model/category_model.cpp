@@ -172,11 +172,11 @@ void CategoryModel::Refresh() {
 }
 
 bool CategoryModel::ApplyValues(ByteReader& in, HKEY key, std::size_t maxString) {
-    uint32_t count = 0;
-    if (!in.ReadU32(count)) return false;
-    for (uint32_t i = 0; i < count; ++i) {
-        quillon::SettingValueRecord record;
-        if (!quillon::ReadSettingValueRecord(in, record, maxString)) return false;
+    // The whole record is read before anything is written: a record damaged
+    // half-way changes nothing.
+    std::vector<quillon::SettingValueRecord> values;
+    if (!quillon::ReadValuesBody(in, values, maxString)) return false;
+    for (const quillon::SettingValueRecord& record : values) {
         const char* name = record.valueName.c_str();
         if (!record.present) {
             ::RegDeleteValueA(key, name);

@@ -106,7 +106,9 @@ bool ReadSettingValueRecord(ByteReader& in, SettingValueRecord& out,
         return false;
     }
     r.present = present == 1;
-    if (!in.ReadString(r.valueName)) return false;
+    // The limit holds for every string of the record: a profile keeps none
+    // longer, not even a value name.
+    if (!in.ReadString(r.valueName, maxStringValue)) return false;
     if (r.present) {
         const bool ok = r.type == kSettingTypeDWord
                             ? in.ReadU32(r.dwordValue)

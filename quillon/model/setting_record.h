@@ -73,9 +73,9 @@ struct SettingValueRecord {
     bool operator!=(const SettingValueRecord& o) const { return !(*this == o); }
 };
 
-// Rejects an unknown type, a present byte other than 0 and 1, and a string
-// value over maxStringValue bytes (callers that copy the value into a
-// smaller registry buffer pass their own limit).
+// Rejects an unknown type, a present byte other than 0 and 1, and a value
+// name or string value over maxStringValue bytes (profiles, which keep
+// shorter strings than other files, pass their own limit).
 bool ReadSettingValueRecord(ByteReader& in, SettingValueRecord& out,
                             std::size_t maxStringValue = kMaxRecordString);
 bool WriteSettingValueRecord(ByteWriter& out, const SettingValueRecord& record);

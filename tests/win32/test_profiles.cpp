@@ -189,7 +189,7 @@ TEST_F(Profiles, DamagedAndMissingProfilesAreReported) {
     EXPECT_TRUE(GetValue("A", "One", data));
     EXPECT_EQ(data, 1u) << "the record before the damage is applied";
     EXPECT_TRUE(GetValue("B", "Two", data));
-    EXPECT_EQ(data, 2u) << "so is the value before the damage";
+    EXPECT_EQ(data, 3u) << "nothing of the damaged record is applied, not even its first value";
     ASSERT_EQ(prompt_.asked.size(), 1u);
     EXPECT_EQ(prompt_.asked[0].caption, "Error");
 
@@ -199,10 +199,47 @@ TEST_F(Profiles, DamagedAndMissingProfilesAreReported) {
     dbtest::WriteFile("Profiles\\Long.qlp", longString);
     EXPECT_EQ(ApplyProfile("Profiles\\Long.qlp", nullptr, nullptr), ProfileResult::Damaged);
 
+    // So is a value name over it: profiles keep no string over 251 bytes.
+    auto longName =
+        dbtest::Profile({dbtest::ValuesFor(KeyPath("A"), {dbtest::DWordValue(std::string(252, 'n'), 7)})});
+    dbtest::WriteFile("Profiles\\LongName.qlp", longName);
+    EXPECT_EQ(ApplyProfile("Profiles\\LongName.qlp", nullptr, nullptr), ProfileResult::Damaged);
+    EXPECT_FALSE(GetValue("A", std::string(252, 'n'), data));
+
     EXPECT_EQ(ApplyProfile("Profiles\\Missing.qlp", nullptr, nullptr), ProfileResult::NotFound);
-    ASSERT_EQ(prompt_.asked.size(), 3u);
-    EXPECT_EQ(prompt_.asked[2].text, "Profiles\\Missing.qlp not found.");
-    EXPECT_EQ(prompt_.asked[2].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    ASSERT_EQ(prompt_.asked.size(), 4u);
+    EXPECT_EQ(prompt_.asked[3].text, "Profiles\\Missing.qlp not found.");
+    EXPECT_EQ(prompt_.asked[3].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+}
+
+// Records damaged after their first value, as users met them: the value
+// before the damage used to reach the registry.
+TEST_F(Profiles, ARecordDamagedHalfWayChangesNothing) {
+    const char* reproductions[] = {
+        "010000000100000000010000800f000000536f6674776172655c5152656c5c500200000001000000010200000044"
+        "777856341200000000010200000053740300",
+        "010000000100000000010000800f000000536f6674776172655c5152656c5c50ffffff7f010000000102000000"
+        "447778563412",
+    };
+    for (const char* hex : reproductions) {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\QRel\\P", 0, nullptr, 0, KEY_ALL_ACCESS,
+                                    nullptr, &key, nullptr), ERROR_SUCCESS);
+        DWORD one = 1;
+        ::RegSetValueExA(key, "Dw", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+        std::vector<uint8_t> bytes;
+        for (size_t i = 0; hex[i] && hex[i + 1]; i += 2)
+            bytes.push_back(static_cast<uint8_t>(std::stoul(std::string(hex + i, 2), nullptr, 16)));
+        ::CreateDirectoryA("Profiles", nullptr);
+        dbtest::WriteFile("Profiles\\X.qlp", bytes);
+        EXPECT_EQ(ApplyProfile("Profiles\\X.qlp", nullptr, nullptr), ProfileResult::Damaged) << hex;
+        DWORD data = 0, size = sizeof data;
+        EXPECT_EQ(::RegQueryValueExA(key, "Dw", nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(data, 1u) << "the value before the damage is not written: " << hex;
+        ::RegCloseKey(key);
+    }
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QRel\\P");
 }
 
 TEST_F(Profiles, TheMenuIsFilledFromTheFolderAtStart) {
