@@ -243,8 +243,9 @@ TEST(SettingValueRecord, DamagedAndLimits) {
         {"251-byte value, limit 251", Bytes().U32(0).U8(1).Str("V").Str(v251), 251, true},
         {"252-byte value, limit 251", Bytes().U32(0).U8(1).Str("V").Str(v252), 251, false},
         {"252-byte value, default limit", Bytes().U32(0).U8(1).Str("V").Str(v252), 255, true},
-        // The limit is for values only; names keep the 255-byte limit.
-        {"252-byte name, limit 251", Bytes().U32(1).U8(0).Str(v252), 251, true},
+        // The limit holds for names too: a profile keeps no longer string.
+        {"252-byte name, limit 251", Bytes().U32(1).U8(0).Str(v252), 251, false},
+        {"251-byte name, limit 251", Bytes().U32(1).U8(0).Str(v251), 251, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
