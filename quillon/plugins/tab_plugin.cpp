@@ -23,6 +23,13 @@ void TabPlugin::BindExports(QuillonHostWindow* mainWindow) {
     module_.reset(::LoadLibraryA(fileName_.c_str()));
     if (!module_) return;
     HMODULE dll = module_.get();
+    // A DLL with none of a page's own exports (an animation plug-in named in a
+    // damaged layout, say) is not a tab plug-in: nothing of it is called.
+    if (!winlib::GetExport<PageFunction>(dll, "Show") && !winlib::GetExport<PageFunction>(dll, "Hide") &&
+        !winlib::GetExport<GetNameFunction>(dll, "GetName")) {
+        module_.reset();
+        return;
+    }
     EntryPoints entry;
     entry.exportedInterface = winlib::GetExport<ExportedInterfaceFunction>(dll, "ExportedInterface");
     int initStyle = kInitWithWindowObject, interfaceVersion = 1, reserved = 0;

@@ -90,6 +90,21 @@ TEST_F(TabPlugins, AFailedInitFreesTheDllWithoutExit) {
     EXPECT_EQ(Log("Failing"), "init object;window;");
 }
 
+// An animation plug-in or any other DLL named in a layout is not a page: it
+// is never initialised as one and stays a "Load error" tab.
+TEST_F(TabPlugins, ADllWithoutAPagesExportsIsNotInitialised) {
+    for (const char* name : {"NotATab", "NotATabStyled"}) {
+        std::string file = std::string(name) + "_Tab.dll";
+        {
+            TabPlugin notATab(file, &host_);
+            EXPECT_FALSE(notATab.IsValid()) << name;
+            EXPECT_EQ(notATab.GetErrorText(), "Load error");
+            EXPECT_EQ(::GetModuleHandleA(file.c_str()), nullptr) << name;
+        }
+        EXPECT_EQ(Log(name), "") << "neither ExportedInterface nor Init was called: " << name;
+    }
+}
+
 TEST_F(TabPlugins, AMissingDllIsKeptByNameAndWrittenBackUnchanged) {
     TabPlugin gone("Gone_Tab.dll", &host_);
     EXPECT_FALSE(gone.IsValid());
