@@ -106,16 +106,19 @@ bool ReplaceWithoutMoveFileEx(const std::string& from, const std::string& to) {
 bool CFile::WriteReplacing(const std::string& path, const std::vector<uint8_t>& bytes) {
     char temporary[MAX_PATH] = "";
     if (!::GetTempFileNameA(FolderOf(path).c_str(), "qln", 0, temporary)) return false;
-    if (!WriteAndFlush(temporary, bytes)) {
+    // The reason of a failure stays in GetLastError for the caller's message.
+    auto fail = [&temporary] {
+        DWORD reason = ::GetLastError();
         ::DeleteFileA(temporary);
+        ::SetLastError(reason);
         return false;
-    }
+    };
+    if (!WriteAndFlush(temporary, bytes)) return fail();
     if (::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     if (::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceWithoutMoveFileEx(temporary, path))
         return true;
-    ::DeleteFileA(temporary);
-    return false;
+    return fail();
 }
 
 }  // namespace winlib

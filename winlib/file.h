@@ -48,7 +48,8 @@ public:
     // Writes a whole file so that a failure part-way (disk full, a crash)
     // never leaves a damaged file in place of the old one: the bytes go to a
     // new file in the same folder, which then takes the path's place. False,
-    // with the old file untouched, when anything fails.
+    // with the old file untouched and the system's reason in GetLastError,
+    // when anything fails.
     static bool WriteReplacing(const std::string& path, const std::vector<uint8_t>& bytes);
 
 private:

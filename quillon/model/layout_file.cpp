@@ -39,10 +39,15 @@ LayoutRead ReadLayout(ByteReader& in, Layout& out) {
     std::int32_t shown = 0, hidden = 0;
     if (!in.ReadU32(layout.listStyle) || !in.ReadI32(shown) || !in.ReadI32(hidden))
         return LayoutRead::NoHeader;
-    // Negative counts hold no tabs; the fields after them are still read.
-    const std::int64_t total =
-        shown >= 0 && hidden >= 0 ? static_cast<std::int64_t>(shown) + hidden : 0;
-    layout.shownCount = shown > 0 ? static_cast<std::size_t>(shown) : 0;
+    // A negative count is damage: what follows cannot be told apart from tab
+    // records, so nothing after it is read.
+    if (shown < 0 || hidden < 0) {
+        in.Fail();
+        out = std::move(layout);
+        return LayoutRead::Damaged;
+    }
+    const std::int64_t total = static_cast<std::int64_t>(shown) + hidden;
+    layout.shownCount = static_cast<std::size_t>(shown);
     for (std::int64_t i = 0; i < total; ++i) {
         LayoutTab tab;
         if (!ReadLayoutTab(in, tab)) break;

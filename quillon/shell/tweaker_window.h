@@ -103,6 +103,7 @@ private:
     void OfferDatabase(const std::string& fileName);
     void FillProfilesMenu();
     void SaveLayout();
+    void KeepDamagedLayout(const std::vector<uint8_t>& bytes);
     // The animation host: the running animation's file, stopping and starting.
     std::string StopAnimation();
     void StartAnimation(const std::string& file);
@@ -189,4 +190,7 @@ private:
     std::string pendingAnimation_;
     RECT placement_;
     bool oleInitialized_ = false;
+    // False when a damaged "Tabs.stream" could not be kept under another
+    // name: then it is not replaced at close either.
+    bool layoutReplaceable_ = true;
 };

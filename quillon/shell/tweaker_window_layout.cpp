@@ -5,6 +5,7 @@
 
 #include "category.h"
 #include "file.h"
+#include "system_error.h"
 #include "file_names.h"
 #include "find_files.h"
 #include "layout_file.h"
@@ -32,7 +33,34 @@ void CTweakerWindow::LoadLayout() {
     }
     quillon::Layout layout;
     // Everything read before a damaged part is kept; the program starts with it.
-    if (quillon::ReadLayout(bytes, layout) != quillon::LayoutRead::NoHeader) ApplyLayout(layout);
+    quillon::LayoutRead read = quillon::ReadLayout(bytes, layout);
+    if (read != quillon::LayoutRead::NoHeader) ApplyLayout(layout);
+    if (read == quillon::LayoutRead::Damaged || (read == quillon::LayoutRead::NoHeader && !bytes.empty()))
+        KeepDamagedLayout(bytes);
+}
+
+// What a damaged layout held after the damage would be lost at the next
+// close: the original is kept beside it first, under a name no later damaged
+// start takes, and the user is told once.
+void CTweakerWindow::KeepDamagedLayout(const std::vector<uint8_t>& bytes) {
+    std::string kept;
+    for (int attempt = 1; attempt < 1000 && kept.empty(); ++attempt) {
+        std::string name = std::string(kLayoutFile) + ".damaged";
+        if (attempt > 1) name += "." + std::to_string(attempt);
+        if (::GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        if (!winlib::CFile::WriteReplacing(name, bytes)) break;
+        kept = name;
+    }
+    std::string text = "The tab layout " + std::string(kLayoutFile) +
+                       " is damaged. The tabs read before the damage were kept.";
+    if (kept.empty()) {
+        layoutReplaceable_ = false;
+        text += "\nThe original could not be saved under another name, so it will not be "
+                "replaced when Quillon closes.";
+    } else {
+        text += "\nThe original file was saved as " + kept + ".";
+    }
+    CurrentPrompt().Ask(m_hWnd, text, "Error", MB_OK | MB_ICONWARNING);
 }
 
 std::unique_ptr<TabObject> CTweakerWindow::MakeLayoutTab(const quillon::LayoutTab& record) {
@@ -98,8 +126,22 @@ void CTweakerWindow::SaveLayout() {
     layout.animation = animation_ ? animation_->GetFileName() : pendingAnimation_;
     layout.startWithWindows = !startCommand_.empty();
     std::vector<uint8_t> bytes;
-    // Only a complete layout replaces the previous one.
-    if (quillon::LayoutBytes(layout, bytes)) winlib::CFile::WriteReplacing(kLayoutFile, bytes);
+    // Only a complete layout replaces the previous one, and never one the
+    // user marked read-only or a damaged one that could not be kept.
+    DWORD attributes = ::GetFileAttributesA(kLayoutFile);
+    if (!layoutReplaceable_ ||
+        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)))
+        return;
+    if (!quillon::LayoutBytes(layout, bytes)) return;
+    if (!winlib::CFile::WriteReplacing(kLayoutFile, bytes)) {
+        std::string reason = winlib::SystemErrorText(::GetLastError());
+        char full[MAX_PATH] = "";
+        if (!::GetFullPathNameA(kLayoutFile, MAX_PATH, full, nullptr)) lstrcpyA(full, kLayoutFile);
+        CurrentPrompt().Ask(m_hWnd,
+                            std::string("Couldn't save \"") + full + "\": " + reason +
+                                "\nThe tab layout of this session was not kept.",
+                            "Error", MB_OK | MB_ICONERROR);
+    }
 }
 
 void CTweakerWindow::DiscoverNewFiles() {

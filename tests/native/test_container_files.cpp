@@ -175,9 +175,13 @@ TEST(LayoutFile, OddCountsAndTagsEndTheTabs) {
         std::int32_t current;
     };
     const Case cases[] = {
-        {"negative counts hold no tabs; the trailer is read",
-         Bytes().U32(0x24).U32(0xFFFFFFFFu).U32(2).U32(1).Str("").U8(0), LayoutRead::Complete, 0,
-         1},
+        // What follows a negative count cannot be told from tab records: a
+        // category's bytes would be read as the current index and animation.
+        {"a negative count is damage; nothing after it is read",
+         Bytes().U32(0x24).U32(0xFFFFFFFFu).U32(1).U32(kTabTypeCategory).Str("A").U8(0), LayoutRead::Damaged,
+         0, -1},
+        {"a negative hidden count too",
+         Bytes().U32(0x24).U32(0).U32(0x80000000u).U32(1).Str("").U8(0), LayoutRead::Damaged, 0, -1},
         {"huge counts over one plug-in",
          Bytes().U32(0x24).U32(0x7FFFFFFF).U32(0x7FFFFFFF).U32(kTabTypePlugin).Str("A_Tab.dll"),
          LayoutRead::Damaged, 1, -1},

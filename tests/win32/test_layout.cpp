@@ -139,6 +139,66 @@ TEST_F(Layouts, ADamagedLayoutKeepsWhatCameBeforeTheDamage) {
     EXPECT_TRUE(::IsWindow(hwnd_));
 }
 
+std::vector<uint8_t> FromHex(const char* hex) {
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2)
+        bytes.push_back(static_cast<uint8_t>(std::stoul(std::string(hex + i, 2), nullptr, 16)));
+    return bytes;
+}
+
+// A damaged layout used to be replaced at the next close by what was read
+// before the damage: the original is kept beside it, the user is told once,
+// and a later damaged start keeps its own original under another name.
+TEST_F(Layouts, TheOriginalOfADamagedLayoutIsKeptAndTheUserTold) {
+    // Two categories A and B, cut inside B, as a user met it.
+    std::vector<uint8_t> damaged = FromHex(
+        "2400000002000000000000000000000001000000410000000001ffffffffffffffffffffffff00010000800f"
+        "000000536f6674776172655c5152656c5c4100000000a000000046000000a0000000320000008c000000ffff"
+        "0000ffffffffffffffff00000000000000000000000001000000420000000001ffffffffffffffffffffffff"
+        "00010000800f000000536f6674776172655c5152656c5c4200000000a000000046000000a0000000320000"
+        "008c000000ffff0000ffffffffffffffff000000000000");
+    ::DeleteFileA("Tabs.stream.damaged");
+    ::DeleteFileA("Tabs.stream.damaged.2");
+    OpenWithLayout(&damaged);
+    EXPECT_EQ(ShownNames(), (Names{"A"}));
+    ASSERT_EQ(prompt_.asked.size(), 1u);
+    EXPECT_EQ(prompt_.asked[0].caption, "Error");
+    EXPECT_NE(prompt_.asked[0].text.find("Tabs.stream.damaged"), std::string::npos) << prompt_.asked[0].text;
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(winlib::CFile::ReadAll("Tabs.stream.damaged", kept));
+    EXPECT_EQ(kept, damaged);
+
+    // A negative count is damage too, and its original gets a name of its own.
+    quillon::ByteWriter negative;
+    negative.WriteU32(0x24);
+    negative.WriteI32(-1);
+    negative.WriteI32(1);
+    negative.WriteU32(quillon::kTabTypeCategory);
+    negative.WriteString("A");
+    OpenWithLayout(&negative.bytes());
+    EXPECT_TRUE(window_->tabs().shown().empty());
+    EXPECT_EQ(window_->runningAnimation(), "") << "no category bytes taken for an animation name";
+    ASSERT_TRUE(winlib::CFile::ReadAll("Tabs.stream.damaged.2", kept));
+    EXPECT_EQ(kept, negative.bytes());
+    ASSERT_TRUE(winlib::CFile::ReadAll("Tabs.stream.damaged", kept));
+    EXPECT_EQ(kept, damaged) << "never overwritten by a later damaged start";
+    ::DeleteFileA("Tabs.stream.damaged");
+    ::DeleteFileA("Tabs.stream.damaged.2");
+}
+
+TEST_F(Layouts, AReadOnlyLayoutIsNotRewritten) {
+    Layout layout;
+    layout.shownPlugins = {"Plain_Tab.dll"};
+    Open(layout);
+    std::vector<uint8_t> before = SavedLayout();
+    ::SetFileAttributesA("Tabs.stream", FILE_ATTRIBUTE_READONLY);
+    window_->AddShownTab(std::make_unique<TabPlugin>("Handle_Tab.dll", window_->hostWindow()));
+    ::SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(SavedLayout(), before);
+    EXPECT_NE(::GetFileAttributesA("Tabs.stream") & FILE_ATTRIBUTE_READONLY, 0u) << "the mark stays";
+    ::SetFileAttributesA("Tabs.stream", FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST_F(Layouts, AnUnwritableLayoutIsLeftAsItWas) {
     Layout layout;
     layout.shownPlugins = {"Plain_Tab.dll"};
@@ -150,6 +210,10 @@ TEST_F(Layouts, AnUnwritableLayoutIsLeftAsItWas) {
     ::SendMessageA(hwnd_, WM_CLOSE, 0, 0);
     ::CloseHandle(locked);
     EXPECT_EQ(SavedLayout(), before);
+    ASSERT_EQ(prompt_.asked.size(), 1u) << "the user is told that this session's layout was not kept";
+    EXPECT_EQ(prompt_.asked[0].caption, "Error");
+    EXPECT_EQ(prompt_.asked[0].text.rfind("Couldn't save \"", 0), 0u) << prompt_.asked[0].text;
+    EXPECT_NE(prompt_.asked[0].text.find("Tabs.stream\": "), std::string::npos) << prompt_.asked[0].text;
 }
 
 TEST_F(Layouts, TheStoredAnimationRunsAndWaitsWhileStartedInTheTray) {
