@@ -35,3 +35,16 @@ target_link_options(fuzz_pe_imports PRIVATE -fsanitize=fuzzer,address,undefined)
 target_link_libraries(fuzz_pe_imports PRIVATE plugins_portable)
 add_test(NAME fuzz_pe_imports_short
   COMMAND sh -c "rm -rf fuzz_pe_work && mkdir fuzz_pe_work && exec $<TARGET_FILE:fuzz_pe_imports> -max_total_time=10 -print_final_stats=1 fuzz_pe_work")
+
+# One target per file the program reads whole, run briefly in the suite;
+# scripts/fuzz.sh runs them all for longer and prints what they found.
+foreach(format IN ITEMS Layout Database Profile Backup CommandLine)
+  string(TOLOWER ${format} name)
+  add_executable(fuzz_file_${name} ${CMAKE_CURRENT_LIST_DIR}/fuzz_file.cpp)
+  target_compile_definitions(fuzz_file_${name} PRIVATE FUZZ_FORMAT=Fuzz${format})
+  target_compile_options(fuzz_file_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(fuzz_file_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(fuzz_file_${name} PRIVATE quillon_portable)
+  add_test(NAME fuzz_file_${name}_short
+    COMMAND sh -c "rm -rf fuzz_${name}_work && mkdir fuzz_${name}_work && exec $<TARGET_FILE:fuzz_file_${name}> -max_total_time=5 -print_final_stats=1 fuzz_${name}_work ${CMAKE_CURRENT_LIST_DIR}/corpus")
+endforeach()

@@ -44,7 +44,8 @@ std::string RootText(std::uint32_t root) {
 }
 
 // The range text that parses back to exactly these triples, or "" when the
-// grammar cannot say them (a negative start reads as a range separator).
+// grammar cannot say them (a negative start reads as a range separator, and
+// an empty text parses as the one value 0).
 std::string RangeTextOf(const std::vector<std::uint32_t>& triples) {
     DWordRanges ranges;
     if (!ranges.AssignTriples(triples)) return "";
@@ -60,7 +61,7 @@ void WriteSetting(std::string& out, const SettingRecord& s) {
     if (dword) {
         out += "    default " + SignedDecimal(s.value) + "\n";
         std::string range = RangeTextOf(s.triples);
-        if (!range.empty() || s.triples.empty()) {
+        if (!range.empty()) {
             out += "    range " + Quote(range) + "\n";
         } else {
             out += "    triples";

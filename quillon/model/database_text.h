@@ -14,7 +14,8 @@
 //       value-name "MaxShaderModelVS"
 //       default 3
 //       range "0-5;"
-//       (or: triples 5 5 3 -10 10 5, for ranges the range text cannot say)
+//       (or: triples 5 5 3 -10 10 5, for ranges the range text cannot say;
+//        "triples" alone for none at all)
 //       names "none;1;2;3;4;5;"
 //       comment "The highest vertex shader version reported."
 //     end

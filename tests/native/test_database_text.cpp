@@ -30,13 +30,17 @@ std::vector<DatabaseEntry> Sample() {
     odd.value = 0xFFFFFFFFu;
     odd.triples = {5, 5, 3, 0xFFFFFFF6u, 10, 5};  // a single value kept with its step
     odd.valueCount = 6;
+    SettingRecord none;  // a DWORD setting without allowed values
+    none.type = kSettingTypeDWord;
+    none.name = "No values";
+    none.valueName = "None";
     SettingRecord renderer;
     renderer.type = kSettingTypeString;
     renderer.name = "Renderer";
     renderer.valueName = "renderer";
     renderer.stringValue = "gl";
     renderer.rangeText = "gl;vulkan;no3d;";
-    wine.record.body.settings = {csmt, odd, renderer};
+    wine.record.body.settings = {csmt, odd, none, renderer};
     DatabaseEntry display;
     display.name = "Display driver";
     display.record.key.dynamic = true;
