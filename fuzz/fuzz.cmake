@@ -18,3 +18,11 @@ target_link_libraries(make_seeds PRIVATE quillon_portable)
 add_test(NAME fuzz_records_short
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
           sh -c "rm -rf fuzz_work && mkdir fuzz_work && exec $<TARGET_FILE:fuzz_records> -max_total_time=10 -print_final_stats=1 fuzz_work ${CMAKE_CURRENT_LIST_DIR}/corpus")
+
+# The companion's readers: settings values, texts, BIOS limits, splash mask.
+add_executable(fuzz_companion ${CMAKE_CURRENT_LIST_DIR}/fuzz_companion.cpp)
+target_compile_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_libraries(fuzz_companion PRIVATE pellam_portable)
+add_test(NAME fuzz_companion_short
+  COMMAND sh -c "rm -rf fuzz_companion_work && mkdir fuzz_companion_work && exec $<TARGET_FILE:fuzz_companion> -max_total_time=10 -print_final_stats=1 fuzz_companion_work")

@@ -5,6 +5,11 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_backup_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_byte_io.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_colour_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/simulated_probe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_companion_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_companion_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_radeon_clocks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_splash_mask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_fire_field.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_frame_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_gamma_ramp.cpp
