@@ -69,15 +69,16 @@ std::optional<std::string> ReadText(const ValueSource& source, const char* name,
 
 void LoadCompanionSettings(const ValueSource& source, CompanionSettings& settings,
                            ExtraNumbers& extras, const NumberReport& report) {
-    auto read = [&](const NumberValue& value) {
-        uint32_t number = ReadNumber(source, value);
-        if (report) report(value.name, number);
-        return number;
+    // Each number is stored before it is reported, so a new Debug level
+    // already decides whether its own line is logged.
+    auto store = [&](const NumberValue& value, uint32_t& into) {
+        into = ReadNumber(source, value);
+        if (report) report(value.name, into);
     };
-    for (int i = 0; i < kStoredSettingCount; ++i) settings[i] = read(kStored[i]);
-    extras.doRadeonOverclocking = read(ExtraNumber(CompanionNumber::DoRadeonOverclocking));
-    extras.doRadeonOverclockingOnRegChange =
-        read(ExtraNumber(CompanionNumber::DoRadeonOverclockingOnRegChange));
+    for (int i = 0; i < kStoredSettingCount; ++i) store(kStored[i], settings.values[i]);
+    store(ExtraNumber(CompanionNumber::DoRadeonOverclocking), extras.doRadeonOverclocking);
+    store(ExtraNumber(CompanionNumber::DoRadeonOverclockingOnRegChange),
+          extras.doRadeonOverclockingOnRegChange);
 }
 
 std::optional<uint32_t> ParseRefreshRate(const std::optional<std::string>& raw) {
