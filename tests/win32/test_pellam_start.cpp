@@ -145,12 +145,17 @@ TEST(PellamStart, TheQuitEventEndsPellamThroughTheWorker) {
     EXPECT_LT(thread, program);
 }
 
-TEST(PellamLog, DebugZeroWritesNothingAndKeepsTheFile) {
-    PellamHarness pellam;
+// A log left by an earlier run.
+void WriteEarlierLog() {
     HANDLE file = ::CreateFileA("c:\\Pellam.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     ::WriteFile(file, "earlier\r\n", 9, &written, nullptr);
     ::CloseHandle(file);
+}
+
+TEST(PellamLog, DebugZeroWritesNothingAndKeepsTheFile) {
+    PellamHarness pellam;
+    WriteEarlierLog();
     ASSERT_TRUE(pellam.Start());
     ASSERT_TRUE(pellam.WaitForInstalls(1));
     EXPECT_EQ(pellam.Stop(), 0);
@@ -159,10 +164,7 @@ TEST(PellamLog, DebugZeroWritesNothingAndKeepsTheFile) {
 
 TEST(PellamLog, DebugOneStartsAFreshLogWithTheNumbers) {
     PellamHarness pellam;
-    HANDLE file = ::CreateFileA("c:\\Pellam.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, "earlier\r\n", 9, &written, nullptr);
-    ::CloseHandle(file);
+    WriteEarlierLog();
     PellamHarness::SetNumber("Debug", 1);
     PellamHarness::SetNumber("QuitHotKey", 0x10051);
     ASSERT_TRUE(pellam.Start());
