@@ -107,16 +107,16 @@ TEST(PellamSplash, TheWindowIsShapedLikeTheForeground) {
     EXPECT_EQ(pellam.Stop(), 0);
 
     PellamHarness stretched;
-    Shape leftHalf = [](int x, int) { return x < 10; };
-    PellamHarness::SetText("LogoBitmap", WriteBitmap(stretched.folder + "\\small.bmp", 20, 7, leftHalf));
+    Shape rightHalf = [](int x, int) { return x >= 10; };  // the key corner stays background
+    PellamHarness::SetText("LogoBitmap", WriteBitmap(stretched.folder + "\\small.bmp", 20, 7, rightHalf));
     Splash wide;
     ASSERT_TRUE(ShowAndRead(stretched, wide));
     RECT box{};
     ::GetRgnBox(wide.region, &box);
-    EXPECT_EQ(box.left, 0);
+    EXPECT_NEAR(box.left, w / 2, 1) << "the right half of the picture, stretched";
     EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.right, w);
     EXPECT_EQ(box.bottom, h);
-    EXPECT_NEAR(box.right, w / 2, 1) << "the left half of the picture, stretched";
     EXPECT_EQ(stretched.Stop(), 0);
 }
 
