@@ -48,3 +48,10 @@ foreach(format IN ITEMS Layout Database Profile Backup CommandLine)
   add_test(NAME fuzz_file_${name}_short
     COMMAND sh -c "rm -rf fuzz_${name}_work && mkdir fuzz_${name}_work && exec $<TARGET_FILE:fuzz_file_${name}> -max_total_time=5 -print_final_stats=1 fuzz_${name}_work ${CMAKE_CURRENT_LIST_DIR}/corpus")
 endforeach()
+# The companion's readers: settings values, texts, BIOS limits, splash mask.
+add_executable(fuzz_companion ${CMAKE_CURRENT_LIST_DIR}/fuzz_companion.cpp)
+target_compile_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
+target_link_libraries(fuzz_companion PRIVATE pellam_portable)
+add_test(NAME fuzz_companion_short
+  COMMAND sh -c "rm -rf fuzz_companion_work && mkdir fuzz_companion_work && exec $<TARGET_FILE:fuzz_companion> -max_total_time=10 -print_final_stats=1 fuzz_companion_work")

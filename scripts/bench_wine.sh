@@ -12,3 +12,6 @@ cd build/win32/bench
 # Wine sees the build folder on drive Z:.
 quillon="Z:${root//\//\\}\\dist\\Quillon.exe"
 ../../../tests/wine/run.sh "$prefix" ./profile_bench.exe "$quillon"
+# Pellam beside the recording hook library of the Wine tests.
+../../../tests/wine/run.sh "$prefix" ./pellam_bench.exe "Z:${root//\//\\}\\dist\\Pellam.exe" \
+  "Z:${root//\//\\}\\build\\win32\\testbin\\fixture_pellam_hook.dll"

@@ -9,6 +9,11 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_database_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_device_key.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_extension_registry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/simulated_probe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_companion_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_companion_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_radeon_clocks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_splash_mask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_fire_field.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_flash_field.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_frame_rules.cpp

@@ -1,0 +1,35 @@
+#include "command_split.h"
+
+namespace pellam {
+namespace {
+
+bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+SplitCommand SplitCommandLine(const std::string& line) {
+    size_t pos = 0;
+    while (pos < line.size() && IsWhite(line[pos])) ++pos;
+    const char delimiter = pos < line.size() && line[pos] == '"' ? '"' : ' ';
+    while (pos < line.size() && line[pos] == delimiter) ++pos;
+
+    SplitCommand split;
+    size_t end = line.find(delimiter, pos);
+    if (end == std::string::npos) {
+        split.file = line.substr(pos);
+        return split;
+    }
+    split.file = line.substr(pos, end - pos);
+    pos = end + 1;
+    while (pos < line.size() && IsWhite(line[pos])) ++pos;
+    split.parameters = line.substr(pos);
+    return split;
+}
+
+std::string TrimLeadingBlanks(const std::string& text) {
+    size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+    return text.substr(pos);
+}
+
+}  // namespace pellam

@@ -1,0 +1,27 @@
+// Reading and writing the companion's keys under HKEY_CURRENT_USER.
+#pragma once
+
+#include <windows.h>
+
+#include "companion_settings.h"
+
+#include <optional>
+#include <string>
+
+namespace pellam {
+
+// Opens a key for reading: KEY_ALL_ACCESS, then KEY_QUERY_VALUE, then
+// KEY_READ. Never creates it. Null when it cannot be opened.
+HKEY OpenCompanionKey(const char* path);
+
+// The raw bytes of a value that fits 'capacity' bytes.
+std::optional<std::string> QueryRawValue(HKEY key, const char* name, size_t capacity);
+// The values of an open key (or none when it is null), for the schema's reader.
+ValueSource KeyValues(HKEY key);
+
+std::optional<std::string> ReadCompanionText(const char* path, const char* name, size_t capacity);
+uint32_t ReadCompanionNumber(const char* path, const NumberValue& value);
+// A REG_SZ with its zero; the key is created when missing.
+bool WriteCompanionText(const char* path, const char* name, const std::string& text);
+
+}  // namespace pellam

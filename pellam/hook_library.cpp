@@ -1,0 +1,40 @@
+#include "companion.h"
+#include "exports.h"
+
+namespace pellam {
+
+bool LoadHookLibrary() {
+    Companion& c = g_companion;
+    // Found through the normal search path: both files lie in the system
+    // directory once Quillon has installed them.
+    c.hookLibrary = ::LoadLibraryA(kHookLibrary);
+    c.install = winlib::GetExport<HookEntry>(c.hookLibrary, "Install");
+    c.uninstall = winlib::GetExport<HookEntry>(c.hookLibrary, "Uninstall");
+    if (c.install && c.uninstall &&
+        c.install(c.window, c.hookLibrary, nullptr, &c.settings) != 0)
+        return true;
+    if (c.hookLibrary) ::FreeLibrary(c.hookLibrary);
+    c.hookLibrary = nullptr;
+    c.install = c.uninstall = nullptr;
+    return false;
+}
+
+void ApplyGammaText(const char* text) {
+    HookEntry install = g_companion.install;
+    if (install) install(g_companion.window, nullptr, text, nullptr);
+}
+
+void RefreshHookSettings() {
+    HookEntry install = g_companion.install;
+    if (install) install(nullptr, nullptr, nullptr, &g_companion.settings);
+}
+
+void UnloadHookLibrary() {
+    Companion& c = g_companion;
+    if (c.uninstall) c.uninstall(c.window, nullptr, nullptr, nullptr);
+    if (c.hookLibrary) ::FreeLibrary(c.hookLibrary);
+    c.hookLibrary = nullptr;
+    c.install = c.uninstall = nullptr;
+}
+
+}  // namespace pellam
