@@ -58,9 +58,14 @@ void Measure(const std::string& folder, bool splash) {
     ::Sleep(3000);
     ULONGLONG idle = ProcessorMs(info.hProcess) - before;
 
-    std::printf("Pellam %s splash: Install after %lu ms; private memory %.2f MB, "
-                "working set %.2f MB; processor time while idle 3 s: %llu ms\n",
-                splash ? "with" : "without", toInstall, memory.PrivateUsage / 1048576.0,
+    // Wine leaves PrivateUsage (and on some versions PagefileUsage) at 0:
+    // then the figure is unknown, not zero.
+    SIZE_T privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    char privateText[32] = "not reported";
+    if (privateBytes) std::snprintf(privateText, sizeof privateText, "%.2f MB", privateBytes / 1048576.0);
+    std::printf("Pellam %s splash: Install after %lu ms; private memory %s, "
+                "working set %.2f MB (with the shared system DLLs); processor time while idle 3 s: %llu ms\n",
+                splash ? "with" : "without", toInstall, privateText,
                 memory.WorkingSetSize / 1048576.0, idle);
 
     HWND window = ::FindWindowA("Pellam Class", "Pellam");

@@ -106,8 +106,14 @@ bool PellamHarness::WaitForInstalls(size_t count, DWORD timeoutMs) {
 HWND PellamHarness::Window() const { return ::FindWindowA("Pellam Class", "Pellam"); }
 
 long PellamHarness::Stop() {
-    if (HWND window = Window()) ::PostMessageA(window, WM_CLOSE, 0, 0);
-    return process.WaitForExit(20000);
+    // This harness's Pellam only, should an earlier one still be ending.
+    for (HWND w = nullptr; (w = ::FindWindowExA(nullptr, w, "Pellam Class", "Pellam")) != nullptr;) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(w, &owner);
+        if (owner == process.Id()) ::PostMessageA(w, WM_CLOSE, 0, 0);
+    }
+    // Under emulation the first closing sound of a session can hold the exit.
+    return process.WaitForExit(60000);
 }
 
 bool PellamHarness::SignalEvent(int entry) {
