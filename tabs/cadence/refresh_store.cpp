@@ -1,5 +1,6 @@
 #include "refresh_store.h"
 
+#include "companion_settings.h"
 #include "scoped.h"
 
 #include <windows.h>
@@ -9,9 +10,11 @@
 namespace cadence {
 namespace {
 
-const char kOverrideModes[] = "Software\\Pellam Suite\\Custom Display Modes\\Modes";
+// The companion's override keys are its schema's; the driver's table is the
+// Windows 9x display class of the first adapter.
+const char* const kOverrideModes = pellam::kDisplayModesKey;
 const char kDriverModes[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\MODES";
-const char kRefreshRateValue[] = "RefreshRate";
+const char* const kRefreshRateValue = pellam::kRefreshRateValue;
 const int kColourDepths[] = {8, 16, 24, 32};
 
 }  // namespace
