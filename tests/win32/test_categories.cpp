@@ -274,14 +274,15 @@ TEST_F(CategoryTest, ProfileValuesApplyDeleteAndStopAtDamage) {
     EXPECT_TRUE(skip.AtEnd());
     EXPECT_FALSE(scratch.HasValue("Num"));
 
-    // Cut inside the last record: the records before it are applied.
+    // Cut inside the last value: the record is read whole before anything is
+    // written, so none of its values is applied.
     scratch.SetDWord("Old", 5);
     ::RegDeleteValueA(key.handle(), "Txt");
     ByteReader cut(out.bytes().data(), out.bytes().size() - 1);
     ASSERT_TRUE(quillon::ReadCategoryKey(cut, keyRecord));
     EXPECT_FALSE(CategoryModel::ApplyValues(cut, key.handle()));
-    EXPECT_FALSE(scratch.HasValue("Old"));
-    EXPECT_TRUE(scratch.HasValue("Num"));
+    EXPECT_TRUE(scratch.HasValue("Old")) << "the deletion before the damage is not done";
+    EXPECT_FALSE(scratch.HasValue("Num")) << "nor the value before the damage written";
     EXPECT_FALSE(scratch.HasValue("Txt"));
 }
 
