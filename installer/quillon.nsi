@@ -43,10 +43,9 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   ; What the user made in the program folder (the tab layout, profiles,
   ; backups, the OpenGL registry copy) stays unless the user says otherwise;
-  ; a silent uninstall keeps it.
-  IfSilent keep
+  ; a silent uninstall answers No.
   IfFileExists "$INSTDIR\*.*" 0 keep
-  MessageBox MB_YESNO|MB_ICONQUESTION "Also remove your own files in $INSTDIR (tab layout, profiles and backups)?" IDNO keep
+  MessageBox MB_YESNO|MB_ICONQUESTION "Also remove your own files in $INSTDIR (tab layout, profiles and backups)?" /SD IDNO IDNO keep
   Delete "$INSTDIR\Tabs.stream"
   Delete "$INSTDIR\Extensions.stream"
   Delete "$INSTDIR\*.backup"
