@@ -41,10 +41,39 @@ HBITMAP LoadPicture(const std::string& path) {
     return result;
 }
 
+// The picture repeated over a bitmap as large as the screen: not every list
+// view tiles a background (Wine's draws it once), so the tiling is done here.
+HBITMAP TileOverScreen(HBITMAP tile) {
+    BITMAP size{};
+    if (!::GetObjectA(tile, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return nullptr;
+    int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) return nullptr;
+    HDC screen = ::GetDC(nullptr);
+    HDC from = ::CreateCompatibleDC(screen);
+    HDC to = ::CreateCompatibleDC(screen);
+    HBITMAP tiled = ::CreateCompatibleBitmap(screen, width, height);
+    if (from && to && tiled) {
+        HGDIOBJ oldFrom = ::SelectObject(from, tile);
+        HGDIOBJ oldTo = ::SelectObject(to, tiled);
+        for (int y = 0; y < height; y += size.bmHeight)
+            for (int x = 0; x < width; x += size.bmWidth)
+                ::BitBlt(to, x, y, size.bmWidth, size.bmHeight, from, 0, 0, SRCCOPY);
+        ::SelectObject(from, oldFrom);
+        ::SelectObject(to, oldTo);
+    }
+    if (from) ::DeleteDC(from);
+    if (to) ::DeleteDC(to);
+    ::ReleaseDC(nullptr, screen);
+    return tiled;
+}
+
 }  // namespace
 
 bool SetTiledBackground(HWND list, const std::string& path) {
-    HBITMAP picture = LoadPicture(path);
+    HBITMAP tile = LoadPicture(path);
+    if (!tile) return false;
+    HBITMAP picture = TileOverScreen(tile);
+    ::DeleteObject(tile);
     if (!picture) return false;
     LVBKIMAGEA image{};
     image.ulFlags = LVBKIF_SOURCE_HBITMAP | LVBKIF_STYLE_TILE;

@@ -52,6 +52,7 @@ wait $program
 [ -f "$folder/Tabs.stream" ] || fail "the program kept no tab layout in its folder"
 echo "the installed Quillon started, showed its window and closed"
 
+echo "before uninstalling: $(ls "$folder" | tr '\n' ' ')"
 # The uninstaller copies itself away and returns at once: wait for its work.
 wine "C:\\Program Files\\Quillon\\Uninstall.exe" /S
 for _ in $(seq 1 120); do
@@ -64,7 +65,7 @@ for file in "$stage"/*; do
   [ -e "$folder/$name" ] && fail "$name was left behind"
 done
 [ -e "$folder/Uninstall.exe" ] && fail "the uninstaller was left behind"
-[ -f "$folder/Tabs.stream" ] || fail "the user's Tabs.stream was removed"
+[ -f "$folder/Tabs.stream" ] || { ls -la "$folder" 2>&1; fail "the user's Tabs.stream was removed"; }
 [ -e "$shortcut" ] && fail "the Start-menu shortcut was left behind"
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon' >/dev/null 2>&1 \
   && fail "the uninstaller entry was left behind"
