@@ -2,7 +2,8 @@
 // 5,000 values, and how long Wine's own "reg import" takes for the same values
 // from a .reg file. A game waits for the profile command before it starts.
 //
-// Usage: profile_bench.exe <path of Quillon.exe>
+// Usage: profile_bench.exe <path of Quillon.exe> [trivial_console.exe]
+// With the trivial program, also how long starting any program takes.
 #include "byte_io.h"
 #include "category_record.h"
 #include "file.h"
@@ -151,7 +152,8 @@ int main(int argc, char** argv) {
                                   std::vector<uint8_t>(emptyReg.begin(), emptyReg.end()));
 
     constexpr int kRuns = 5;
-    std::vector<double> profile, regImport, emptyProfile, emptyRegImport;
+    std::vector<double> profile, regImport, emptyProfile, emptyRegImport, trivial;
+    const std::string trivialExe = argc > 2 ? "\"" + std::string(argv[2]) + "\"" : "";
     bool profileCorrect = true, regCorrect = true;
     for (int run = 0; run < kRuns; ++run) {
         ClearValues();
@@ -162,6 +164,7 @@ int main(int argc, char** argv) {
         regCorrect = regCorrect && ValuesApplied();
         emptyProfile.push_back(TimeCommand("\"" + exe + "\" Profile=Empty", folder));
         emptyRegImport.push_back(TimeCommand("reg.exe import empty.reg", folder));
+        if (!trivialExe.empty()) trivial.push_back(TimeCommand(trivialExe, folder));
     }
     ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuillonBench");
 
@@ -174,7 +177,12 @@ int main(int argc, char** argv) {
     std::printf("  starting with nothing to apply: Quillon.exe %.1f ms, reg import %.1f ms\n",
                 Best(emptyProfile), Best(emptyRegImport));
     if (Best(profile) > 0 && Best(regImport) > 0)
-        std::printf("  ratio                      %8.2f (profile / reg import)\n",
+        std::printf("  ratio                      %8.2f (profile / reg import; aim: at most 1.2)\n",
                     Best(profile) / Best(regImport));
+    if (!trivial.empty() && Best(trivial) > 0) {
+        std::printf("  a trivial console program %8.1f ms\n", Best(trivial));
+        std::printf("  ratio                      %8.2f (profile / trivial program)\n",
+                    Best(profile) / Best(trivial));
+    }
     return profileCorrect && regCorrect ? 0 : 1;
 }

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target for a while and prints, per target, how many
-# inputs it ran and what it found:  scripts/fuzz.sh [seconds per target]
+# inputs it ran and what it found:
+#   scripts/fuzz.sh [seconds per target] [name pattern, e.g. 'fuzz_file_*']
 # New inputs go to build/fuzz-runs/<target>; findings (crash-*, leak-*,
 # timeout-*) are kept there for a look.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+pattern=${2:-fuzz_*}
 bash scripts/build.sh fuzz >/dev/null || exit 1
 status=0
 printf '%-32s %12s %10s %s\n' target executions seconds findings
-for binary in build/fuzz/tests/native/fuzz_*; do
-  [ -x "$binary" ] || continue
+for binary in build/fuzz/tests/native/$pattern; do
+  # Only the programs: the targets' scratch folders sit beside them.
+  [ -f "$binary" ] && [ -x "$binary" ] || continue
   name=$(basename "$binary")
   work=build/fuzz-runs/$name
   mkdir -p "$work/corpus"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Checks the program folder: every binary is 32-bit, the programs are GUI
-# programs, and nothing imports MinGW's runtime DLLs.
+# programs, nothing imports MinGW's runtime DLLs, and Quillon.exe imports no
+# user-interface DLL (it loads those at their first use, so "Profile=" starts
+# like a console tool).
 set -uo pipefail
 dist=${1:?program folder}
 objdump=i686-w64-mingw32-objdump
@@ -16,6 +18,10 @@ for f in "${files[@]}"; do
   esac
   if grep -Ei 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; then
     echo "$f: needs a MinGW runtime DLL"; status=1
+  fi
+  if [ "$(basename "$f")" = Quillon.exe ]; then
+    extra=$(grep -Eo 'DLL Name: \S+' <<<"$headers" | grep -Eiv ': (kernel32|advapi32|msvcrt)\.dll$')
+    [ -z "$extra" ] || { echo "$f: imports at start what it should load late:" $extra; status=1; }
   fi
 done
 [ $status -eq 0 ] && echo "checked ${#files[@]} binaries in $dist"

@@ -1,6 +1,7 @@
 #include "animation_thread.h"
 
 #include "exports.h"
+#include "wait.h"
 
 bool AnimationPlugin::Load(HWND window) {
     module.reset(::LoadLibraryA(fileName.c_str()));
@@ -44,19 +45,28 @@ AnimationThread::AnimationThread(HWND stripWindow, std::string fileName)
 
 AnimationThread::~AnimationThread() {
     if (thread_) ::CloseHandle(thread_);
+    if (loaded_) ::CloseHandle(loaded_);
 }
 
 bool AnimationThread::Start() {
     if (thread_) return false;
+    loaded_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!loaded_) return false;
     thread_ = ::CreateThread(nullptr, 0, &AnimationThread::ThreadMain, this, 0, &threadId_);
-    return thread_ != nullptr;
+    if (!thread_) return false;
+    // The plug-in's Init may need this thread to answer for the strip
+    // window, so the wait answers sent messages.
+    winlib::WaitAnsweringSentMessages(loaded_, 5000);
+    return true;
 }
 
 DWORD WINAPI AnimationThread::ThreadMain(void* self) {
+    auto* thread = static_cast<AnimationThread*>(self);
     try {
-        static_cast<AnimationThread*>(self)->Run();
+        thread->Run();
     } catch (...) {
         // An exception must not leave the thread: the process would end.
+        ::SetEvent(thread->loaded_);
         return 1;
     }
     return 0;
@@ -65,6 +75,7 @@ DWORD WINAPI AnimationThread::ThreadMain(void* self) {
 void AnimationThread::Run() {
     AnimationPlugin plugin(fileName_);
     plugin.Load(stripWindow_);  // a failed load still idles until stopped
+    ::SetEvent(loaded_);
     MSG message;
     // The flag covers a stop that came before this thread had a message
     // queue to receive WM_QUIT in.
@@ -84,7 +95,7 @@ bool AnimationThread::Stop(DWORD waitMs) {
     if (!thread_) return true;
     stopRequested_ = true;
     ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    return ::WaitForSingleObject(thread_, waitMs) == WAIT_OBJECT_0;
+    return winlib::WaitAnsweringSentMessages(thread_, waitMs);
 }
 
 bool AnimationThread::Running() const {

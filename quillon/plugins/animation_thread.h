@@ -44,8 +44,13 @@ public:
     AnimationThread(const AnimationThread&) = delete;
     AnimationThread& operator=(const AnimationThread&) = delete;
 
+    // Starts the thread and returns once it has loaded and initialised the
+    // animation (or at most after 5 s). Setting up the OpenGL drawing into
+    // the strip while this thread changes windows could deadlock inside
+    // Wine's display driver, so the two never overlap.
     bool Start();
-    // Asks the thread to end and waits for it up to 'waitMs'; true when it
+    // Asks the thread to end and waits for it up to 'waitMs', answering
+    // what the thread sends to this thread's windows meanwhile; true when it
     // has ended (and the object may be deleted).
     bool Stop(DWORD waitMs = 1000);
     bool Running() const;
@@ -58,6 +63,7 @@ private:
     HWND stripWindow_;
     const std::string fileName_;
     HANDLE thread_ = nullptr;
+    HANDLE loaded_ = nullptr;  // set once Load has returned, whatever it returned
     DWORD threadId_ = 0;
     std::atomic<bool> stopRequested_{false};
 };

@@ -92,6 +92,7 @@ bool CSettingList::CreateControl() {
 }
 
 void CSettingList::SetRow(int row, bool insert) {
+    if (!rowsCurrent_) return;  // built whole when the list is shown
     const Setting& setting = *model_.settings[static_cast<size_t>(row)];
     if (insert) {
         InsertItem(row, setting.ColumnText(0), IconOf(setting));
@@ -109,14 +110,37 @@ void CSettingList::SetRow(int row, bool insert) {
 }
 
 void CSettingList::Fill() {
+    // The list's own visibility: the current tab's list keeps its rows while
+    // the main window is hidden in the notification area.
+    if (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) {
+        BuildRows();
+        return;
+    }
+    rowsCurrent_ = false;
     filling_ = true;
+    DeleteAllItems();  // no stale row is ever seen or touched
+    filling_ = false;
+}
+
+void CSettingList::Show() {
+    if (!rowsCurrent_) BuildRows();
+    ShowWindow(SW_SHOW);
+}
+
+void CSettingList::BuildRows() {
+    filling_ = true;
+    rowsCurrent_ = true;
+    SendMessage(WM_SETREDRAW, FALSE, 0);
     DeleteAllItems();
+    SendMessage(LVM_SETITEMCOUNT, model_.settings.size(), 0);
     for (size_t i = 0; i < model_.settings.size(); ++i) SetRow(static_cast<int>(i), true);
+    SendMessage(WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
     filling_ = false;
 }
 
 void CSettingList::UpdateRow(int row) {
-    if (row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
+    if (!rowsCurrent_ || row < 0 || static_cast<size_t>(row) >= model_.settings.size()) return;
     filling_ = true;
     const Setting& setting = *model_.settings[static_cast<size_t>(row)];
     for (int column = 0; column < 5; ++column) SetItemText(row, column, setting.ColumnText(column));

@@ -44,9 +44,11 @@ public:
     // Creates the hidden list on the main window's page and styles it.
     bool CreateControl();
 
-    // CategoryView
+    // CategoryView. A hidden list only notes that its rows are out of date
+    // and builds them when it is shown: at start-up only the current tab's
+    // rows are made, however many categories there are.
     void Fill() override;
-    void Show() override { ShowWindow(SW_SHOW); }
+    void Show() override;
     void Hide() override { ShowWindow(SW_HIDE); }
     void MoveTo(const RECT& page) override { MoveWindow(page, true); }
 
@@ -80,11 +82,14 @@ private:
     void ShowContextMenu();
     void RemoveSettings();
     void SetRow(int row, bool insert);
+    // Builds every row with drawing held off until the last one.
+    void BuildRows();
     HWND mainWindow() const { return owner_.mainWindow(); }
 
     Category& owner_;
     CategoryModel& model_;
     bool filling_ = false;
+    bool rowsCurrent_ = false;  // the rows show the model (else they are built at Show)
 };
 
 // Backs the category's key up and tells the user whether that worked.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -87,3 +88,21 @@ TEST_F(ProgramStart, MinimizeInCapitalsIsNotRecognised) {
 }
 
 }  // namespace
+
+// Quillon.exe finds its user-interface entry points at their first call, by
+// name: every one it uses must be there under that name, or the program
+// would stop at the first call of a missing one.
+TEST(LateImports, EveryEntryPointTheProgramUsesIsFoundByName) {
+    std::string listPath = testsupport::WindowsPathFromEnvironment("QUILLON_LATE_IMPORTS");
+    FILE* list = std::fopen(listPath.c_str(), "r");
+    ASSERT_TRUE(list) << listPath;
+    char dll[64], name[128];
+    int checked = 0;
+    while (std::fscanf(list, "%63s %127s", dll, name) == 2) {
+        HMODULE module = ::LoadLibraryA(dll);
+        EXPECT_TRUE(module && ::GetProcAddress(module, name)) << dll << " " << name;
+        ++checked;
+    }
+    std::fclose(list);
+    EXPECT_GT(checked, 50);  // the list is the program's, not an empty file
+}
