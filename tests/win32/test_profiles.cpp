@@ -13,6 +13,8 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cctype>
+#include <vector>
 
 namespace {
 
@@ -301,6 +303,74 @@ TEST_F(ProfileCommandLine, AppliesAQuotedProfileWithoutAnyWindow) {
     EXPECT_TRUE(scratch_.GetString("Mode", mode));
     EXPECT_EQ(mode, "fast");
     EXPECT_FALSE(scratch_.HasValue("Old"));
+}
+
+// The name a loaded DLL gives itself in its export directory, read from the
+// debugged process; empty when it has none.
+std::string ExportedName(HANDLE process, const void* base) {
+    auto read = [&](uintptr_t address, void* out, size_t size) {
+        SIZE_T got = 0;
+        return ::ReadProcessMemory(process, reinterpret_cast<const void*>(address), out, size, &got) &&
+               got == size;
+    };
+    uintptr_t image = reinterpret_cast<uintptr_t>(base);
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_NT_HEADERS32 nt{};
+    IMAGE_EXPORT_DIRECTORY exports{};
+    char name[64] = "";
+    if (!read(image, &dos, sizeof dos) || !read(image + dos.e_lfanew, &nt, sizeof nt)) return "";
+    DWORD rva = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress;
+    if (rva == 0 || !read(image + rva, &exports, sizeof exports)) return "";
+    for (size_t i = 0; i + 1 < sizeof name && read(image + exports.Name + i, &name[i], 1) && name[i]; ++i) {
+    }
+    name[sizeof name - 1] = '\0';
+    return name;
+}
+
+// "Profile=" applies without a window and starts like a console tool: the
+// user-interface DLLs are never loaded (each DLL the run loads is seen as a
+// debugging event).
+TEST_F(ProfileCommandLine, AWindowlessApplyLoadsNoUserInterfaceLibrary) {
+    scratch_.SetDWord("Speed", 1);
+    dbtest::WriteFile(folder_ + "\\Profiles\\Fast.qlp",
+                      dbtest::Profile({dbtest::ValuesFor(scratch_.path(),
+                                                         {dbtest::DWordValue("Speed", 9)})}));
+    std::string commandLine = "\"" + exe_ + "\" Profile=Fast";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE,
+                                 DEBUG_ONLY_THIS_PROCESS, nullptr, "C:\\", &startup, &process));
+    std::vector<std::string> loaded;
+    for (bool running = true; running;) {
+        DEBUG_EVENT event{};
+        if (!::WaitForDebugEvent(&event, 30000)) break;
+        DWORD status = DBG_CONTINUE;
+        if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT) {
+            loaded.push_back(ExportedName(process.hProcess, event.u.LoadDll.lpBaseOfDll));
+            if (event.u.LoadDll.hFile) ::CloseHandle(event.u.LoadDll.hFile);
+        } else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT) {
+            if (event.u.CreateProcessInfo.hFile) ::CloseHandle(event.u.CreateProcessInfo.hFile);
+        } else if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT &&
+                   event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) {
+            status = DBG_EXCEPTION_NOT_HANDLED;
+        } else if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
+            running = false;
+        }
+        ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    DWORD speed = 0;
+    EXPECT_TRUE(scratch_.GetDWord("Speed", speed));
+    EXPECT_EQ(speed, 9u);
+    ASSERT_FALSE(loaded.empty());
+    for (const std::string& name : loaded) {
+        std::string lower = name;
+        for (char& c : lower) c = static_cast<char>(::tolower(static_cast<unsigned char>(c)));
+        for (const char* ui : {"user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll"})
+            EXPECT_NE(lower, ui) << "loaded for a windowless apply";
+    }
 }
 
 TEST_F(ProfileCommandLine, AMissingProfileIsReportedWithoutAnOwner) {

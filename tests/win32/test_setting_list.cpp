@@ -33,6 +33,7 @@ protected:
         list = owned.get();
         ASSERT_TRUE(list->CreateControl());
         category->SetView(std::move(owned));
+        category->Show();  // as the main window shows its current tab
     }
     void AddDWord(const char* name, const char* valueName, const char* range, HKEY key,
                   const char* tweakMap) {
@@ -80,6 +81,24 @@ TEST_F(SettingListTest, RowsShowSettingsAndFillingWritesNothing) {
     EXPECT_TRUE(scratch.HasValue("Present")) << "showing rows must not delete";
     EXPECT_EQ(list->GetExtendedStyle() & (LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT),
               static_cast<DWORD>(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT));
+}
+
+// A list builds its rows when it is shown, so a start with many categories
+// makes only the current tab's rows; what changed while it was hidden is
+// there when it is shown again.
+TEST_F(SettingListTest, AHiddenListBuildsItsRowsWhenShown) {
+    category->Hide();
+    scratch.SetDWord("Absent", 3);
+    category->Refresh();
+    EXPECT_EQ(list->GetItemCount(), 0) << "a hidden list is not filled";
+    category->Show();
+    ASSERT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(1, 1), "3");
+    EXPECT_TRUE(list->GetCheck(1));
+
+    category->Refresh();  // shown: the rows are rebuilt at once
+    EXPECT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(1, 1), "3");
 }
 
 TEST_F(SettingListTest, TickingWritesAndClearingDeletes) {
