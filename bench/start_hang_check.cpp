@@ -9,7 +9,7 @@
 // question stops a start.
 #include "file.h"
 #include "layout_file.h"
-#include "program_key.h"
+#include "program_runs.h"
 
 #include <windows.h>
 
@@ -25,27 +25,10 @@ constexpr DWORD kAnswerMs = 10000;
 constexpr DWORD kAppearMs = 60000;  // Wine's first start of a prefix is slow
 constexpr DWORD kEndMs = 60000;  // a first close under emulation is slow
 
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char title[64] = "";
-    ::GetWindowTextA(window, title, sizeof title);
-    if (owner != search->processId || std::string(title) != kWindowTitle) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
     for (DWORD waited = 0; waited < kAppearMs; waited += 50) {
-        Search search{process.dwProcessId, nullptr};
-        ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND found = benchsupport::FindProcessWindow(process.dwProcessId, kWindowTitle, false))
+            return found;
         if (::WaitForSingleObject(process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
     }
     return nullptr;
@@ -69,17 +52,6 @@ bool PrepareFolder(const std::string& from, const std::string& to) {
     std::vector<uint8_t> bytes;
     return quillon::LayoutBytes(layout, bytes) &&
            winlib::CFile::WriteReplacing(to + "\\Tabs.stream", bytes);
-}
-
-void RememberCard() {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kQuillonKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return;
-    DWORD geForce = 8;  // Wine's display adapter is not one the program knows
-    ::RegSetValueExA(key, "GraphicCard", 0, REG_DWORD, reinterpret_cast<BYTE*>(&geForce),
-                     sizeof geForce);
-    ::RegCloseKey(key);
 }
 
 enum class Outcome { Fine, NoWindow, NoAnswer, DidNotEnd };
@@ -125,7 +97,7 @@ int main(int argc, char** argv) {
     ::GetTempPathA(sizeof temp, temp);
     std::string folder = std::string(temp) + "quillon_start_check";
     if (!PrepareFolder(argv[1], folder)) return 2;
-    RememberCard();
+    benchsupport::RememberCard();
 
     int counts[4] = {0, 0, 0, 0};
     for (int start = 1; start <= starts; ++start) {

@@ -7,7 +7,7 @@
 #include "category.h"
 #include "file.h"
 #include "layout_file.h"
-#include "program_key.h"
+#include "program_runs.h"
 
 #include <shlwapi.h>
 #include <windows.h>
@@ -21,21 +21,6 @@ namespace {
 
 const char kBenchRoot[] = "Software\\QuillonBench\\Start";
 constexpr int kRuns = 5;
-
-struct Search {
-    DWORD processId;
-    bool shown;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !::IsWindowVisible(window) || ::GetWindow(window, GW_OWNER))
-        return TRUE;
-    search->shown = true;
-    return FALSE;
-}
 
 BOOL CALLBACK CloseWindow(HWND window, LPARAM) {
     ::PostMessageA(window, WM_CLOSE, 0, 0);
@@ -57,9 +42,7 @@ double TimeUntilShown(const std::string& exe, const std::string& folder) {
         return -1;
     double ms = -1;
     for (int polls = 0; polls < 60000; ++polls) {
-        Search search{process.dwProcessId, false};
-        ::EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.shown) {
+        if (benchsupport::FindProcessWindow(process.dwProcessId, nullptr, true)) {
             ::QueryPerformanceCounter(&now);
             ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                  static_cast<double>(frequency.QuadPart);
@@ -144,17 +127,6 @@ bool PrepareLarge(const std::string& dist, const std::string& folder, const std:
     return copied && winlib::CFile::WriteReplacing(folder + "\\Tabs.stream", out.TakeBytes());
 }
 
-void RememberCard() {
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kQuillonKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return;
-    DWORD geForce = 8;  // Wine's display adapter is not one the program knows
-    ::RegSetValueExA(key, "GraphicCard", 0, REG_DWORD, reinterpret_cast<BYTE*>(&geForce),
-                     sizeof geForce);
-    ::RegCloseKey(key);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,7 +135,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dist = argv[1];
-    RememberCard();
+    benchsupport::RememberCard();
     std::string shipped = MakeFolder("quillon_start_shipped"), large = MakeFolder("quillon_start_large");
     std::string animation;
     if (!PrepareShipped(dist, shipped, animation) || !PrepareLarge(dist, large, animation, 50, 50)) {
