@@ -27,8 +27,22 @@ function(quillon_add_resources target file_name description)
   target_sources(${target} PRIVATE "${rc}")
 endfunction()
 
+# Names a file of the program folder as one the build delivers: the list
+# (delivered_files.txt in the build tree) is what the packages ship, so files
+# a run of the program leaves in dist/ (its tab layout, backups) never are.
+function(quillon_record_delivered name)
+  set_property(GLOBAL APPEND PROPERTY QUILLON_DELIVERED "${name}")
+endfunction()
+
+# Writes the list of delivered files; called once, after every deliverable.
+function(quillon_write_delivered_list)
+  get_property(names GLOBAL PROPERTY QUILLON_DELIVERED)
+  file(GENERATE OUTPUT "${CMAKE_BINARY_DIR}/delivered_files.txt" CONTENT "$<JOIN:${names},\n>\n")
+endfunction()
+
 # Copies a deliverable into the program folder after each build.
 function(quillon_deliver target)
+  quillon_record_delivered("$<TARGET_FILE_NAME:${target}>")
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory "${QUILLON_DIST_DIR}"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different "$<TARGET_FILE:${target}>" "${QUILLON_DIST_DIR}/"
@@ -65,6 +79,7 @@ endfunction()
 function(quillon_deliver_file path)
   get_filename_component(name "${path}" NAME)
   string(MAKE_C_IDENTIFIER "deliver_${name}" target)
+  quillon_record_delivered("${name}")
   add_custom_command(OUTPUT "${QUILLON_DIST_DIR}/${name}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${QUILLON_DIST_DIR}"
     COMMAND ${CMAKE_COMMAND} -E copy_if_different "${path}" "${QUILLON_DIST_DIR}/${name}"

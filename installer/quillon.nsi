@@ -42,14 +42,17 @@ Section "Uninstall"
   RMDir "$SMPROGRAMS\Quillon"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   ; What the user made in the program folder (the tab layout, profiles,
-  ; backups, the OpenGL registry copy) stays unless the user says otherwise;
-  ; a silent uninstall answers No.
+  ; backups, the OpenGL registry copy, databases the user imported) stays
+  ; unless the user says otherwise; a silent uninstall answers No.
   IfFileExists "$INSTDIR\*.*" 0 keep
   MessageBox MB_YESNO|MB_ICONQUESTION "Also remove your own files in $INSTDIR (tab layout, profiles and backups)?" /SD IDNO IDNO keep
   Delete "$INSTDIR\Tabs.stream"
   Delete "$INSTDIR\Extensions.stream"
   Delete "$INSTDIR\*.backup"
   RMDir /r "$INSTDIR\Profiles"
+  RMDir /r "$INSTDIR\Installed"
   keep:
+  ; Folders go only when empty: plain RMDir never removes what is left in them.
+  RMDir "$INSTDIR\Installed"
   RMDir "$INSTDIR"
 SectionEnd

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts dist/Quillon.exe on the test desktop, saves a screenshot to
 # screenshots/quillon.png (and, on a first start that asks for the graphics
-# card or offers new plug-ins, screenshots/select_card.png and
-# screenshots/add_plugin.png) and closes the window as a user would.
+# card or offers new plug-ins and databases, screenshots/select_card.png,
+# screenshots/add_plugin.png and screenshots/import_database.png), one of
+# every tab (tab_<n>.png), a category's list (category.png) and the dialogs
+# a user opens (dialog_<name>.png), and closes the window as a user would.
 # Expects a built tree; scripts/run.sh calls it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,49 +23,82 @@ mkdir -p screenshots
 # runs in a Wine desktop window, where Wine draws frames and captions itself.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# The program recognises Windows 98 to XP; as any later version it would put
+# every category of the shipped databases among the hidden tabs.
+wine reg add 'HKCU\Software\Wine\AppDefaults\Quillon.exe' /v Version /d winxp /f >/dev/null 2>&1
 wineserver -w
 bash -c '
+  close=build/win32/testbin/close_window.exe
+  # photograph_dialog <command id> <dialog caption> <name> [button to close it, Cancel by default]
+  photograph_dialog() {
+    wine $close --command "Quillon - v1.1" "$1"
+    for _ in $(seq 1 20); do wine $close --find "$2" && break; sleep 0.5; done
+    sleep 1
+    import -window root "screenshots/dialog_$3.png"
+    wine $close --press "$2" "${4:-2}"
+    sleep 1
+  }
   wine dist/Quillon.exe "$@" &
   program=$!
   # Wait for the window (close_window --find only looks for it).
   for _ in $(seq 1 100); do
-    wine build/win32/testbin/close_window.exe --find "Quillon - v1.1" && break
+    wine $close --find "Quillon - v1.1" && break
     sleep 0.2
   done
   sleep 1
   # A first start on a machine whose graphics card is not recognised asks
   # for it; the screenshot shows the question, then the first card is taken.
-  if wine build/win32/testbin/close_window.exe --find "Select graphic card"; then
+  if wine $close --find "Select graphic card"; then
     import -window root screenshots/select_card.png
-    wine build/win32/testbin/close_window.exe --pick "Select graphic card" 1042 0
+    wine $close --pick "Select graphic card" 1042 0
     sleep 1
   fi
   # New plug-ins and databases in the program folder are offered at start-up:
-  # the screenshot of the first question, then every one is taken.
-  if wine build/win32/testbin/close_window.exe --find "Confirm add plugin"; then
-    import -window root screenshots/add_plugin.png
-    for _ in $(seq 1 10); do
-      wine build/win32/testbin/close_window.exe --press "Confirm add plugin" 6 || break
-      sleep 1
-    done
+  # the screenshot of the first question of each kind, then every one is taken.
+  for _ in $(seq 1 30); do
+    if wine $close --find "Confirm add plugin"; then
+      [ -f screenshots/add_plugin.png.taken ] || { import -window root screenshots/add_plugin.png; touch screenshots/add_plugin.png.taken; }
+      wine $close --press "Confirm add plugin" 6
+    elif wine $close --find "Confirm import"; then
+      [ -f screenshots/import_database.png.taken ] || { import -window root screenshots/import_database.png; touch screenshots/import_database.png.taken; }
+      wine $close --press "Confirm import" 6
+    else
+      break
+    fi
     sleep 1
-  fi
+  done
+  rm -f screenshots/*.taken
+  sleep 1
   # The first tab, as a user would open it.
-  wine build/win32/testbin/close_window.exe --click "Quillon - v1.1" SysTabControl32 30 8
+  wine $close --click "Quillon - v1.1" SysTabControl32 30 8
   sleep 1
   import -window root screenshots/quillon.png
   # Every tab in turn: screenshots/tab_1.png, tab_2.png ...
-  wine build/win32/testbin/close_window.exe --tab-count "Quillon - v1.1"
+  wine $close --tab-count "Quillon - v1.1"
   tabs=$?
   # A page fills itself when first shown (Direct3D and OpenGL take their
   # time, more so in the emulated test machine): give each a while.
   for tab in $(seq 1 "$tabs"); do
     sleep 10
     import -window root "screenshots/tab_$tab.png"
-    wine build/win32/testbin/close_window.exe --next-tab "Quillon - v1.1"
+    wine $close --next-tab "Quillon - v1.1"
   done
+  # A category of the shipped Wine settings, and the dialogs a user opens
+  # from the menus and the toolbar, each photographed and then cancelled.
+  category=$(wine $close --tab-names "Quillon - v1.1" | tr -d "\r" | grep -n -m1 -xF "Wine Direct3D" | cut -d: -f1)
+  if [ -n "$category" ]; then
+    wine $close --select-tab "Quillon - v1.1" $((category - 1))
+    sleep 3
+    import -window root screenshots/category.png
+    photograph_dialog 40009 "Add category" edit_category
+    photograph_dialog 4005 "Add setting" add_setting
+    photograph_dialog 40016 "Restore" restore
+  fi
+  photograph_dialog 40003 "Add category" add_category
+  photograph_dialog 40014 "Profile" profile
+  photograph_dialog 40013 "About Quillon" about 1
   # Close it the way a user does, so it stores what it stores on close.
-  wine build/win32/testbin/close_window.exe "Quillon - v1.1" 10000 || echo "the window did not close"
+  wine $close "Quillon - v1.1" 10000 || echo "the window did not close"
   wait $program 2>/dev/null || true
   wineserver -k
 ' run "$@"

@@ -12,6 +12,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 [ -f "$setup" ] || { echo "skipped: no setup program (makensis is not installed here)"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
 close=$testbin/close_window.exe
+source "$(dirname "$0")/first_start.sh"
 
 folder="$prefix/drive_c/Program Files/Quillon"
 rm -rf "$folder"
@@ -34,19 +35,7 @@ echo "installed $(ls "$stage" | wc -l) files, the shortcuts and the uninstaller 
 # The installed program starts, answers its first-start questions and closes.
 wine "C:\\Program Files\\Quillon\\Quillon.exe" &
 program=$!
-started=no
-for _ in $(seq 1 120); do
-  wine "$close" --find "Select graphic card" && wine "$close" --pick "Select graphic card" 1042 0
-  wine "$close" --find "Confirm add plugin" && wine "$close" --press "Confirm add plugin" 6
-  if wine "$close" --find "Quillon - v1.1" && ! wine "$close" --find "Confirm add plugin"; then
-    started=yes
-    break
-  fi
-  sleep 1
-done
-[ $started = yes ] || fail "the installed Quillon did not show its window"
-sleep 2
-while wine "$close" --find "Confirm add plugin"; do wine "$close" --press "Confirm add plugin" 6; sleep 1; done
+answer_first_start "$close" "Quillon - v1.1" || fail "the installed Quillon did not show its window"
 wine "$close" "Quillon - v1.1" 20000 || fail "the installed Quillon did not close"
 wait $program
 [ -f "$folder/Tabs.stream" ] || fail "the program kept no tab layout in its folder"
@@ -65,6 +54,7 @@ for file in "$stage"/*; do
   [ -e "$folder/$name" ] && fail "$name was left behind"
 done
 [ -e "$folder/Uninstall.exe" ] && fail "the uninstaller was left behind"
+[ -e "$folder/Installed" ] && { ls -la "$folder/Installed"; fail "the shipped databases were left in Installed"; }
 [ -f "$folder/Tabs.stream" ] || { ls -la "$folder" 2>&1; fail "the user's Tabs.stream was removed"; }
 [ -e "$shortcut" ] && fail "the Start-menu shortcut was left behind"
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillon' >/dev/null 2>&1 \
