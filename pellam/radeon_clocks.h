@@ -28,10 +28,10 @@ std::string FactorySettingsText(double core, double memory, int presetA, int pre
 // 8 (the card's default core clock), 14 (reference clock), 18 (lowest) and
 // 22 (highest) in units of 0.01 MHz.
 struct BiosLimits {
-    double defaultCore = 0;
     double reference = 0;
     double lowest = 0;
     double highest = 0;
+    double defaultCore = 0;
 };
 constexpr uint32_t kBiosPointerOffset = 0x48;  // word: where the PLL block's pointer lies, less 0x30
 constexpr uint32_t kBiosPointerBias = 0x30;
