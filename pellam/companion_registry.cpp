@@ -41,14 +41,34 @@ uint32_t ReadCompanionNumber(const char* path, const NumberValue& value) {
     return ReadNumber(KeyValues(key.get()), value);
 }
 
-bool WriteCompanionText(const char* path, const char* name, const std::string& text) {
+namespace {
+
+bool WriteValue(const char* path, const char* name, DWORD type, const void* data, size_t size) {
     HKEY raw = nullptr;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw,
                           nullptr) != ERROR_SUCCESS)
         return false;
     winlib::ScopedRegKey key(raw);
-    return ::RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+    return ::RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data),
+                            static_cast<DWORD>(size)) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool WriteCompanionText(const char* path, const char* name, const std::string& text) {
+    return WriteValue(path, name, REG_SZ, text.c_str(), text.size() + 1);
+}
+
+bool WriteCompanionNumber(const char* path, const char* name, uint32_t value) {
+    DWORD number = value;
+    return WriteValue(path, name, REG_DWORD, &number, sizeof number);
+}
+
+bool DeleteCompanionValue(const char* path, const char* name) {
+    winlib::ScopedRegKey key(OpenCompanionKey(path));
+    if (!key.get()) return true;
+    LONG result = ::RegDeleteValueA(key.get(), name);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace pellam

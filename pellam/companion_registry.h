@@ -23,5 +23,9 @@ std::optional<std::string> ReadCompanionText(const char* path, const char* name,
 uint32_t ReadCompanionNumber(const char* path, const NumberValue& value);
 // A REG_SZ with its zero; the key is created when missing.
 bool WriteCompanionText(const char* path, const char* name, const std::string& text);
+// A REG_DWORD; the key is created when missing.
+bool WriteCompanionNumber(const char* path, const char* name, uint32_t value);
+// Removes a value; true when it is gone (also when it was never there).
+bool DeleteCompanionValue(const char* path, const char* name);
 
 }  // namespace pellam

@@ -72,6 +72,7 @@ std::string FactorySettingsText(double core, double memory, int presetA, int pre
 std::optional<BiosLimits> ParseBiosLimits(const uint8_t* block, size_t size) {
     if (!block || size < kBiosPllBlockBytes) return std::nullopt;
     BiosLimits limits;
+    limits.defaultCore = Word(block, 8) * 0.01;
     limits.reference = Word(block, 14) * 0.01;
     limits.lowest = Word(block, 18) * 0.01;
     limits.highest = Word(block, 22) * 0.01;
@@ -142,14 +143,23 @@ std::optional<MaskedWrite> PresetWrite(MemoryPreset preset, int index) {
     return MaskedWrite{0x144, 0xF0FF, kPresetB[i]};
 }
 
-int PresetIndexFromRegister(MemoryPreset preset, uint32_t value) {
-    if (preset == MemoryPreset::A) return value == 0x7FFFF1FF ? 0 : 1;
-    switch (value & 0xF0FF) {
-        case 0x307F: return 0;
-        case 0x306A: return 1;
-        case 0x206A: return 2;
-        default: return kPresetUnknown;
+std::optional<int> KnownPresetIndex(MemoryPreset preset, uint32_t value) {
+    if (preset == MemoryPreset::A) {
+        for (int i = 0; i < 2; ++i)
+            if (value == kPresetA[i]) return i;
+        return std::nullopt;
     }
+    // Timings are compared under the preset's mask.
+    for (int i = 0; i < 3; ++i)
+        if ((value & 0xF0FF) == (kPresetB[i] & 0xF0FF)) return i;
+    return std::nullopt;
+}
+
+int PresetIndexFromRegister(MemoryPreset preset, uint32_t value) {
+    std::optional<int> known = KnownPresetIndex(preset, value);
+    if (known) return *known;
+    // An unknown latency reads as the second one; unknown timings as none.
+    return preset == MemoryPreset::A ? 1 : kPresetUnknown;
 }
 
 }  // namespace pellam

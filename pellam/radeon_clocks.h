@@ -25,11 +25,13 @@ std::string ConfirmText(const ClockSettings& settings);
 std::string FactorySettingsText(double core, double memory, int presetA, int presetB);
 
 // Clock limits from the 24-byte PLL block of the video BIOS: words at bytes
-// 14 (reference clock), 18 (lowest) and 22 (highest) in units of 0.01 MHz.
+// 8 (the card's default core clock), 14 (reference clock), 18 (lowest) and
+// 22 (highest) in units of 0.01 MHz.
 struct BiosLimits {
     double reference = 0;
     double lowest = 0;
     double highest = 0;
+    double defaultCore = 0;
 };
 constexpr uint32_t kBiosPointerOffset = 0x48;  // word: where the PLL block's pointer lies, less 0x30
 constexpr uint32_t kBiosPointerBias = 0x30;
@@ -88,5 +90,7 @@ uint32_t PresetRegister(MemoryPreset preset);
 // an unknown value.
 int PresetIndexFromRegister(MemoryPreset preset, uint32_t value);
 constexpr int kPresetUnknown = 3;
+// The index of a value in a preset's table; nothing for any other value.
+std::optional<int> KnownPresetIndex(MemoryPreset preset, uint32_t value);
 
 }  // namespace pellam

@@ -7,6 +7,8 @@
 //
 // The page type offers bool Init(HWND), Show(), Hide(), Resize(),
 // int MinimumWidth() const and int MinimumHeight() const.
+// QUILLON_TAB_PAGE_EXPORTS is the same without ExportedInterface, for a
+// plug-in whose Init takes the main window object by the host's default.
 #pragma once
 
 #include "plugin_abi.h"
@@ -39,11 +41,15 @@ int InitPage(QuillonHostWindow* mainWindow, Make make) {
 }  // namespace tabplugin
 
 #define QUILLON_TAB_PLUGIN(NAME, PAGE, MAKE_PAGE)                                              \
-    extern "C" {                                                                               \
-    __declspec(dllexport) void ExportedInterface(int* initStyle, int* interfaceVersion, int*) { \
+    extern "C" __declspec(dllexport) void ExportedInterface(int* initStyle, int* interfaceVersion, \
+                                                            int*) {                            \
         *initStyle = kInitWithWindowObject;                                                    \
         *interfaceVersion = 1;                                                                 \
     }                                                                                          \
+    QUILLON_TAB_PAGE_EXPORTS(NAME, PAGE, MAKE_PAGE)
+
+#define QUILLON_TAB_PAGE_EXPORTS(NAME, PAGE, MAKE_PAGE)                                        \
+    extern "C" {                                                                               \
     __declspec(dllexport) int Init(QuillonHostWindow* mainWindow) {                            \
         return tabplugin::InitPage<PAGE>(mainWindow, [] { return MAKE_PAGE; });                \
     }                                                                                          \

@@ -49,6 +49,32 @@ bool StartSimulatedR6probe(const std::string& driverPath, std::string& error) {
     return false;
 }
 
+bool StopSimulatedR6probe(bool remove, std::string& error) {
+    ServiceHandle manager(::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    ServiceHandle service(manager.handle ? ::OpenServiceA(manager.handle, "r6probe", SERVICE_ALL_ACCESS)
+                                         : nullptr);
+    if (!service.handle) {
+        error = LastError("OpenService");
+        return false;
+    }
+    SERVICE_STATUS status{};
+    ::ControlService(service.handle, SERVICE_CONTROL_STOP, &status);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::QueryServiceStatus(service.handle, &status) && status.dwCurrentState == SERVICE_STOPPED)
+            break;
+        ::Sleep(100);
+    }
+    if (status.dwCurrentState != SERVICE_STOPPED) {
+        error = "the service did not stop";
+        return false;
+    }
+    if (remove && !::DeleteService(service.handle)) {
+        error = LastError("DeleteService");
+        return false;
+    }
+    return true;
+}
+
 R6probeDevice::R6probeDevice()
     : handle_(::CreateFileA("\\\\.\\r6probe.vxd", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
 
@@ -86,6 +112,12 @@ bool R6probeDevice::ReadRegister(uint32_t offset, uint32_t& value) {
 bool R6probeDevice::WriteRegisterMasked(uint32_t offset, uint32_t mask, uint32_t value) {
     uint32_t words[3] = {offset, mask, value};
     return Request(0x9C406408, words, sizeof words, nullptr, 0);
+}
+
+bool R6probeDevice::ResetCard() {
+    return WritePllMasked(10, 0xFFFFFFFF, (74u << 16) | (74u << 8) | 12u) &&
+           WritePllMasked(13, 0xFFFFFFFF, 7) && WriteRegisterMasked(0x144, 0xFFFFFFFF, 0x1405356A) &&
+           WriteRegisterMasked(0x154, 0xFFFFFFFF, 0x44334244);
 }
 
 }  // namespace testsupport

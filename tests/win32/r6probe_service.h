@@ -15,6 +15,9 @@ namespace testsupport {
 // "r6probe" when it is not registered yet and starts it. True when the
 // device then opens.
 bool StartSimulatedR6probe(const std::string& driverPath, std::string& error);
+// Stops the running service ("no driver"); with 'remove' it is also deleted
+// from the service manager, as on a machine that never had it.
+bool StopSimulatedR6probe(bool remove, std::string& error);
 
 // The device, opened for one test.
 class R6probeDevice {
@@ -30,6 +33,9 @@ public:
     bool WritePllMasked(uint32_t index, uint32_t mask, uint32_t value);
     bool ReadRegister(uint32_t offset, uint32_t& value);
     bool WriteRegisterMasked(uint32_t offset, uint32_t mask, uint32_t value);
+    // Puts back the card's clocks (166.5 MHz, synchronous) and memory
+    // settings ("Medium" both), as the driver starts with them.
+    bool ResetCard();
 
 private:
     bool Request(uint32_t code, const void* in, DWORD inSize, void* out, DWORD outSize);
