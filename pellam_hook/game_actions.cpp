@@ -2,6 +2,7 @@
 // volume are applied, games may get an 800x600 desktop, and its auto-profile
 // and overclocking commands run through Pellam before it goes on; at its end
 // each is undone and Pellam is told to run the matching "Reset" commands.
+#include "end_watcher.h"
 #include "guarded_memory.h"
 #include "hook_state.h"
 #include "import_patching.h"
@@ -120,7 +121,7 @@ void SwitchDesktop(bool on) {
     g_process.desktopChanged = true;
 }
 
-void StartSequence() {
+static void RunStartActions() {
     if (Setting(pellam::kPatch) && !InCompanionProcess()) ApplyPatches(true);
     LogLine(1, "\nAttached to %s", g_process.exeName);
     if (IsGameProcess()) {
@@ -171,7 +172,13 @@ void StartSequence() {
     ::CloseHandle(companion);
 }
 
+void StartSequence() {
+    RunStartActions();
+    RecordStartActions();
+}
+
 void EndSequence() {
+    WithdrawStartActions();
     if (g_process.exeName[0]) LogLine(1, "Detaching from %s\n", g_process.exeName);
     if (g_process.gammaApplied) {
         g_process.gammaApplied = false;

@@ -1,5 +1,6 @@
 // The desktop gamma ramp from the shared gamma triple, and the triple
 // stored for the current game.
+#include "end_watcher.h"
 #include "hook_state.h"
 #include "triple_ramp.h"
 
@@ -23,7 +24,9 @@ bool ApplyGammaRamp(bool store) {
     BOOL set = SetRampThroughSaved(dc, ramp.data());
     ::ReleaseDC(nullptr, dc);
     if (!set || !store) return set != FALSE;
+    bool first = !g_process.gammaApplied;
     g_process.gammaApplied = true;
+    if (first) RecordStartActions();
     if (g_process.isGame && g_process.exeName[0] && Setting(pellam::kDoGamma))
         pellam::WriteCompanionText(pellam::kGameGammaKey, g_process.exeName,
                                    pellam::FormatGammaTriple(triple));

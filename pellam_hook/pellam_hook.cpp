@@ -1,5 +1,6 @@
 // Pellam.dll: the exports Pellam calls, the state shared by every process
 // that maps the library, the get-message hook and the process entry point.
+#include "end_watcher.h"
 #include "guarded_memory.h"
 #include "hook_state.h"
 
@@ -167,6 +168,7 @@ extern "C" __declspec(dllexport) int WINAPI Install(HWND companionWindow, HMODUL
     g_shared.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, module, 0);
     g_shared.messageHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, module, 0);
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kEnterMessage), 0, 0);
+    StartEndWatcher();
     return g_shared.keyboardHook && g_shared.messageHook ? 1 : 0;
 }
 
@@ -181,6 +183,7 @@ extern "C" __declspec(dllexport) int WINAPI Uninstall(HWND, HMODULE, const char*
     if (g_shared.keyboardHook) ::UnhookWindowsHookEx(g_shared.keyboardHook);
     if (g_shared.messageHook) ::UnhookWindowsHookEx(g_shared.messageHook);
     g_shared.keyboardHook = g_shared.messageHook = nullptr;
+    StopEndWatcher();
     return 0;
 }
 

@@ -58,36 +58,34 @@ void VolumeControl::Close() {
     mixer_ = nullptr;
 }
 
-DWORD VolumeControl::GetVolume() {
-    if (!Open()) return 0;
-    MIXERCONTROLDETAILS_UNSIGNED value{0};
+// One value for all channels of the speakers' volume control.
+bool VolumeControl::Transfer(DWORD& volume, bool set) {
+    MIXERCONTROLDETAILS_UNSIGNED value{volume};
     MIXERCONTROLDETAILS details{};
     details.cbStruct = sizeof details;
     details.dwControlID = speakers_.volumeId;
     details.cChannels = 1;
     details.cbDetails = sizeof value;
     details.paDetails = &value;
-    bool read = ::mixerGetControlDetailsA(Object(mixer_), &details, MIXER_GETCONTROLDETAILSF_VALUE) ==
-                MMSYSERR_NOERROR;
+    MMRESULT result = set ? ::mixerSetControlDetails(Object(mixer_), &details, MIXER_SETCONTROLDETAILSF_VALUE)
+                          : ::mixerGetControlDetailsA(Object(mixer_), &details, MIXER_GETCONTROLDETAILSF_VALUE);
+    if (result != MMSYSERR_NOERROR) return false;
+    volume = value.dwValue;
+    return true;
+}
+
+DWORD VolumeControl::GetVolume() {
+    if (!Open()) return 0;
+    DWORD volume = 0;
+    speakers_.value = Transfer(volume, false) ? volume : 0;
     Close();
-    speakers_.value = read ? value.dwValue : 0;
     return speakers_.value;
 }
 
 void VolumeControl::SetVolume(DWORD volume) {
     if (!Open()) return;
-    if (volume >= speakers_.minimum && volume <= speakers_.maximum) {
-        MIXERCONTROLDETAILS_UNSIGNED value{volume};
-        MIXERCONTROLDETAILS details{};
-        details.cbStruct = sizeof details;
-        details.dwControlID = speakers_.volumeId;
-        details.cChannels = 1;
-        details.cbDetails = sizeof value;
-        details.paDetails = &value;
-        if (::mixerSetControlDetails(Object(mixer_), &details, MIXER_SETCONTROLDETAILSF_VALUE) ==
-            MMSYSERR_NOERROR)
-            speakers_.value = volume;
-    }
+    if (volume >= speakers_.minimum && volume <= speakers_.maximum && Transfer(volume, true))
+        speakers_.value = volume;
     Close();
 }
 

@@ -24,6 +24,7 @@ private:
         DWORD value, minimum, maximum, volumeId, muteId;
     };
     bool FindLine(DWORD componentType, Line& line);
+    bool Transfer(DWORD& volume, bool set);
     void Close();
 
     MIXERCAPSA caps_{};

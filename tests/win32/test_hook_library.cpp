@@ -57,10 +57,12 @@ public:
     }
     ~HookSession() { ::ChangeDisplaySettingsA(nullptr, 0); }
 
-    // Pellam's window appears after Install has set the hooks.
+    // Pellam's window appears just before Install sets the hooks.
     bool Start() {
-        return pellam.Start() &&
-               testsupport::PumpUntil([&] { return pellam.Window() != nullptr; }, 30000);
+        if (!pellam.Start() || !testsupport::PumpUntil([&] { return pellam.Window() != nullptr; }, 30000))
+            return false;
+        testsupport::PumpUntil([] { return false; }, 2000);
+        return true;
     }
 
     // Starts a test program and waits until it has handled its first message.
@@ -121,6 +123,33 @@ TEST(HookLibrary, AGameWaitsForItsStartCommandAndItsEndRunsTheResetCommand) {
     ASSERT_NE(plain, std::string::npos);
     EXPECT_EQ(log.find("Looks like a game", plain), std::string::npos) << "no DirectX import";
     EXPECT_EQ(log.find("Attached to hook_tests.exe"), std::string::npos) << "excluded";
+}
+
+TEST(HookLibrary, AKilledGameStillGetsItsGammaBackAndItsResetCommandRun) {
+    if (!testsupport::DesktopHasDisplayModes()) GTEST_SKIP() << "no gamma ramps on this desktop";
+    HookSession session;
+    std::string started = session.pellam.folder + "\\started.txt";
+    std::string reset = session.pellam.folder + "\\reset.txt";
+    PellamHarness::SetText("hook_game.exe", session.Command(started), "Game Profile");
+    PellamHarness::SetText("Reset", session.Command(reset), "Game Profile");
+    PellamHarness::SetText("hook_game.exe", "64 128 0", "Game Gamma");
+    ASSERT_TRUE(session.Start());
+
+    ASSERT_TRUE(session.StartGame("hook_game.exe"));
+    testsupport::DisplayProbe probe;
+    ASSERT_TRUE(testsupport::ProbeDisplay(probe));
+    EXPECT_EQ(probe.ramp[128] >> 8, 63) << "the stored gamma 0.5";
+    HANDLE game = ::OpenProcess(PROCESS_TERMINATE, FALSE, session.game.Id());
+    ASSERT_TRUE(game && ::TerminateProcess(game, 9));
+    ::CloseHandle(game);
+    EXPECT_EQ(session.game.WaitForExit(30000), 9);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return Exists(reset); }, 30000)) << PellamHarness::Log();
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return testsupport::ProbeDisplay(probe) &&
+                                                    probe.ramp[128] >> 8 == 127; }, 10000))
+        << "the neutral ramp of before the game";
+    EXPECT_EQ(session.pellam.Stop(), 0);
+    EXPECT_NE(PellamHarness::Log().find("hook_game.exe ["), std::string::npos);
+    EXPECT_NE(PellamHarness::Log().find("ended without detaching"), std::string::npos);
 }
 
 TEST(HookLibrary, WithPatchDisplayChangesGetTheStoredRateAndGammaChangesAreRefused) {
