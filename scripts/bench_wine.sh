@@ -15,3 +15,5 @@ quillon="Z:${root//\//\\}\\dist\\Quillon.exe"
 # Pellam beside the recording hook library of the Wine tests.
 ../../../tests/wine/run.sh "$prefix" ./pellam_bench.exe "Z:${root//\//\\}\\dist\\Pellam.exe" \
   "Z:${root//\//\\}\\build\\win32\\testbin\\fixture_pellam_hook.dll"
+# The hook library in programs started beside it.
+../../../tests/wine/run.sh "$prefix" ./hook_bench.exe "Z:${root//\//\\}\\dist\\Pellam.dll"
