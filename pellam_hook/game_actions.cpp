@@ -6,6 +6,7 @@
 #include "guarded_memory.h"
 #include "hook_state.h"
 #include "import_patching.h"
+#include "searched_modules.h"
 #include "volume_control.h"
 
 #include "companion_registry.h"
@@ -23,6 +24,8 @@ constexpr size_t kGameValueBytes = 260;
 constexpr DWORD kCompanionAccess = PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED;  // 0xF0040
 constexpr DWORD kEventAccess = 0xF0002;
 constexpr ULONG_PTR kRunCommand = 2;
+// The modules one game library's search has been through.
+SearchedModules* g_searched = nullptr;
 
 std::optional<std::string> GameValue(const char* key) {
     return pellam::ReadCompanionText(key, g_process.exeName, kGameValueBytes);
@@ -71,6 +74,7 @@ bool SearchImports(const char* moduleName, const char* target, bool recursive, i
     if (depth > 4 || !base || SameName(moduleName, "KERNEL32.dll") || SameName(moduleName, "MSVCRT.dll") ||
         !RangeReadable(address, 64))
         return false;
+    if (g_searched && !g_searched->FirstVisit(address, depth)) return false;
     uint32_t first = GetImportDescriptor(base);
     if (!first) return false;
     LogLine(2, "%s[%d]=>lib: %s", g_process.exeName, depth, moduleName ? moduleName : "Null");
@@ -86,8 +90,13 @@ bool SearchImports(const char* moduleName, const char* target, bool recursive, i
 }
 
 bool IsGameProcess() {
-    for (const char* library : kGameLibraries)
-        if (SearchImports(nullptr, library, true, 0)) return true;
+    for (const char* library : kGameLibraries) {
+        SearchedModules searched;
+        g_searched = &searched;
+        bool found = SearchImports(nullptr, library, true, 0);
+        g_searched = nullptr;
+        if (found) return true;
+    }
     return false;
 }
 

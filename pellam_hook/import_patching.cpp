@@ -2,12 +2,15 @@
 
 #include "guarded_memory.h"
 #include "hook_state.h"
+#include "searched_modules.h"
 
 namespace pellamhook {
 namespace {
 
 constexpr int kMaxDepth = 4;
 constexpr uint32_t kSharedSystemArea = 0x80000000u;  // Windows 9x
+// The modules one table entry's search has been through.
+SearchedModules* g_searched = nullptr;
 
 uint32_t Address(const void* p) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)); }
 
@@ -89,6 +92,7 @@ bool PatchModule(HMODULE moduleBase, const char* moduleName, const char* functio
         ::SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
+    if (g_searched && !g_searched->FirstVisit(base, depth)) return false;
     uint32_t first = GetImportDescriptor(moduleBase);
     if (!first) return false;
     ProcessMemory memory;
@@ -119,8 +123,12 @@ bool ApplyPatches(bool install) {
             if (entry.attempted) continue;
             entry.attempted = 1;
             if (entry.patched) continue;
-            if (PatchModule(executable, entry.module, entry.function, replacement, &entry.saved,
-                            &entry.slot, 0)) {
+            SearchedModules searched;
+            g_searched = &searched;
+            bool found = PatchModule(executable, entry.module, entry.function, replacement, &entry.saved,
+                                     &entry.slot, 0);
+            g_searched = nullptr;
+            if (found) {
                 entry.patched = 1;
                 changed = true;
                 LogLine(1, "%s %s patched to %x from %x", g_process.exeName, entry.function,
