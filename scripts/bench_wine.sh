@@ -23,3 +23,5 @@ WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 # Pellam beside the recording hook library of the Wine tests.
 ../../../tests/wine/run.sh "$prefix" ./pellam_bench.exe "Z:${root//\//\\}\\dist\\Pellam.exe" \
   "Z:${root//\//\\}\\build\\win32\\testbin\\fixture_pellam_hook.dll"
+# The hook library in programs started beside it.
+../../../tests/wine/run.sh "$prefix" ./hook_bench.exe "Z:${root//\//\\}\\dist\\Pellam.dll"

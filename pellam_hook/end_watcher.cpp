@@ -1,0 +1,137 @@
+#include "end_watcher.h"
+
+#include "hook_state.h"
+#include "volume_control.h"
+
+#include <cstring>
+
+namespace pellamhook {
+namespace {
+
+struct StartRecord {
+    LONG processId;  // 0: free
+    LONG ready;      // the fields below are complete
+    char exeName[64];
+    uint8_t gamma, sound, desktop, profile, overclock;
+    double savedGamma, savedContrast, savedBrightness;
+    uint32_t savedVolume;
+    uint32_t width, height, bitsPerPixel, frequency;
+};
+constexpr int kRecordCount = 32;
+__attribute__((section(".SHAREDA"), shared)) StartRecord g_records[kRecordCount] = {};
+
+constexpr DWORD kPollMs = 250;
+HANDLE g_stop = nullptr;
+HANDLE g_thread = nullptr;
+
+void CarryOutEndActions(const StartRecord& record) {
+    LogLine(1, "%s [%X] ended without detaching; its end actions run here", record.exeName,
+            static_cast<unsigned>(record.processId));
+    if (record.gamma) {
+        SetSharedGamma(pellam::GammaTriple{record.savedGamma, record.savedContrast, record.savedBrightness});
+        ApplyGammaRamp(false);
+    }
+    if (record.sound) VolumeControl().SetVolume(record.savedVolume);
+    if (record.desktop) {
+        DEVMODEA mode{};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = record.width;
+        mode.dmPelsHeight = record.height;
+        mode.dmBitsPerPel = record.bitsPerPixel;
+        mode.dmDisplayFrequency = record.frequency;
+        mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+        ::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
+    }
+    // The events are Pellam's own handles: this thread runs in its process.
+    if (record.profile) ::SetEvent(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.profileResetEvent)));
+    if (record.overclock)
+        ::SetEvent(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.overclockResetEvent)));
+}
+
+DWORD WINAPI WatchEnds(void*) {
+    HANDLE processes[kRecordCount] = {};
+    LONG watched[kRecordCount] = {};
+    while (::WaitForSingleObject(g_stop, kPollMs) == WAIT_TIMEOUT) {
+        for (int i = 0; i < kRecordCount; ++i) {
+            StartRecord& record = g_records[i];
+            LONG id = record.ready ? record.processId : 0;
+            if (watched[i] != id) {  // withdrawn, or a new record in the slot
+                if (processes[i]) ::CloseHandle(processes[i]);
+                processes[i] = id ? ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id)) : nullptr;
+                watched[i] = id;
+            }
+            if (!id || (processes[i] && ::WaitForSingleObject(processes[i], 0) == WAIT_TIMEOUT)) continue;
+            // Ended (or already gone when first seen) with its record in place.
+            StartRecord copy = record;
+            if (::InterlockedCompareExchange(&record.processId, 0, id) != id) continue;
+            record.ready = 0;
+            CarryOutEndActions(copy);
+        }
+    }
+    for (HANDLE process : processes)
+        if (process) ::CloseHandle(process);
+    return 0;
+}
+
+StartRecord* OwnRecord() {
+    for (StartRecord& record : g_records)
+        if (record.processId == static_cast<LONG>(g_process.processId)) return &record;
+    return nullptr;
+}
+
+}  // namespace
+
+// Also called again when a hot key has changed what the end must undo.
+void RecordStartActions() {
+    bool desktop = g_process.desktopChanged;
+    if (!g_process.started || InCompanionProcess()) return;
+    if (!g_process.gammaApplied && !g_process.soundApplied && !desktop && !g_process.profileApplied &&
+        !g_process.overclockApplied)
+        return;
+    StartRecord* record = OwnRecord();
+    for (int i = 0; !record && i < kRecordCount; ++i)
+        if (::InterlockedCompareExchange(&g_records[i].processId, static_cast<LONG>(g_process.processId), 0) == 0)
+            record = &g_records[i];
+    if (!record) return;  // more running programs with start actions than records
+    record->ready = 0;
+    std::strncpy(record->exeName, g_process.exeName, sizeof record->exeName - 1);
+    record->exeName[sizeof record->exeName - 1] = '\0';
+    record->gamma = g_process.gammaApplied;
+    record->savedGamma = g_process.savedGamma;
+    record->savedContrast = g_process.savedContrast;
+    record->savedBrightness = g_process.savedBrightness;
+    record->sound = g_process.soundApplied;
+    record->savedVolume = g_process.savedVolume;
+    record->desktop = desktop;
+    record->width = g_process.savedDesktop.dmPelsWidth;
+    record->height = g_process.savedDesktop.dmPelsHeight;
+    record->bitsPerPixel = g_process.savedDesktop.dmBitsPerPel;
+    record->frequency = g_process.savedDesktop.dmDisplayFrequency;
+    record->profile = g_process.profileApplied;
+    record->overclock = g_process.overclockApplied;
+    ::InterlockedExchange(&record->ready, 1);
+}
+
+void WithdrawStartActions() {
+    if (StartRecord* record = OwnRecord()) {
+        record->ready = 0;
+        ::InterlockedExchange(&record->processId, 0);
+    }
+}
+
+void StartEndWatcher() {
+    if (g_thread) return;
+    g_stop = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    g_thread = g_stop ? ::CreateThread(nullptr, 0, WatchEnds, nullptr, 0, nullptr) : nullptr;
+}
+
+void StopEndWatcher() {
+    if (!g_thread) return;
+    ::SetEvent(g_stop);
+    ::WaitForSingleObject(g_thread, 5000);
+    ::CloseHandle(g_thread);
+    ::CloseHandle(g_stop);
+    g_thread = g_stop = nullptr;
+}
+
+}  // namespace pellamhook

@@ -1,0 +1,218 @@
+// What happens around a program's life: at its start its stored gamma and
+// volume are applied, games may get an 800x600 desktop, and its auto-profile
+// and overclocking commands run through Pellam before it goes on; at its end
+// each is undone and Pellam is told to run the matching "Reset" commands.
+#include "end_watcher.h"
+#include "guarded_memory.h"
+#include "hook_state.h"
+#include "import_patching.h"
+#include "searched_modules.h"
+#include "volume_control.h"
+
+#include "companion_registry.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace pellamhook {
+namespace {
+
+const char* const kGameLibraries[] = {"DSound.dll", "DSound3d.dll", "DDraw.dll",
+                                      "D3D8.dll",   "D3Dim700.dll", "Dplayx.dll"};
+constexpr size_t kGameValueBytes = 260;
+constexpr DWORD kCompanionAccess = PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED;  // 0xF0040
+constexpr DWORD kEventAccess = 0xF0002;
+constexpr ULONG_PTR kRunCommand = 2;
+// The modules one game library's search has been through.
+SearchedModules* g_searched = nullptr;
+
+std::optional<std::string> GameValue(const char* key) {
+    return pellam::ReadCompanionText(key, g_process.exeName, kGameValueBytes);
+}
+
+// Pellam runs the command and answers when its process has ended.
+void SendCommand(const std::string& commandLine) {
+    HWND companion = g_shared.companionWindow;
+    if (!companion) return;
+    COPYDATASTRUCT data{};
+    data.dwData = kRunCommand;
+    data.cbData = static_cast<DWORD>(commandLine.size() + 1);
+    data.lpData = const_cast<char*>(commandLine.c_str());
+    ::SendMessageA(companion, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+HANDLE DuplicateResetEvent(HANDLE companion, uint32_t event) {
+    HANDLE copy = nullptr;
+    if (!::DuplicateHandle(companion, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(event)),
+                           ::GetCurrentProcess(), &copy, kEventAccess, FALSE, DUPLICATE_SAME_ACCESS))
+        copy = nullptr;
+    LogError(copy ? 0 : ::GetLastError());
+    return copy;
+}
+
+void SignalReset(bool& applied, HANDLE& event, const char* nothingText) {
+    if (!applied) {
+        LogLine(2, "%s", nothingText);
+        return;
+    }
+    if (event) {
+        ::SetEvent(event);
+        ::CloseHandle(event);
+    }
+    event = nullptr;
+    applied = false;
+}
+
+bool SameName(const char* a, const char* b) { return a && ::lstrcmpiA(a, b) == 0; }
+
+}  // namespace
+
+bool SearchImports(const char* moduleName, const char* target, bool recursive, int depth) {
+    HMODULE base = ::GetModuleHandleA(moduleName);
+    uint32_t address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(base));
+    if (depth > 4 || !base || SameName(moduleName, "KERNEL32.dll") || SameName(moduleName, "MSVCRT.dll") ||
+        !RangeReadable(address, 64))
+        return false;
+    if (g_searched && !g_searched->FirstVisit(address, depth)) return false;
+    uint32_t first = GetImportDescriptor(base);
+    if (!first) return false;
+    LogLine(2, "%s[%d]=>lib: %s", g_process.exeName, depth, moduleName ? moduleName : "Null");
+    ProcessMemory memory;
+    ImportedModule imported;
+    int nextDepth = depth;
+    for (uint32_t index = 0; ImportedModuleAt(memory, address, first, index, imported); ++index) {
+        if (SameImportName(imported.name, target)) return true;
+        if (recursive && SearchImports(imported.name.c_str(), target, recursive, nextDepth)) return true;
+        ++nextDepth;
+    }
+    return false;
+}
+
+bool IsGameProcess() {
+    for (const char* library : kGameLibraries) {
+        SearchedModules searched;
+        g_searched = &searched;
+        bool found = SearchImports(nullptr, library, true, 0);
+        g_searched = nullptr;
+        if (found) return true;
+    }
+    return false;
+}
+
+void SwitchDesktop(bool on) {
+    if (!on) {
+        if (!g_process.desktopChanged) return;
+        g_process.desktopChanged = false;
+        if (::ChangeDisplaySettingsA(&g_process.savedDesktop, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL)
+            LogLine(1, "Desktop restored to %dx%d", static_cast<int>(g_process.savedDesktop.dmPelsWidth),
+                    static_cast<int>(g_process.savedDesktop.dmPelsHeight));
+        return;
+    }
+    g_process.desktopChanged = false;
+    DEVMODEA& saved = g_process.savedDesktop;
+    saved = DEVMODEA{};
+    saved.dmSize = sizeof saved;
+    if (!::EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &saved)) return;
+    saved.dmFields |= DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    DWORD number = 0;
+    for (;; ++number) {
+        if (!::EnumDisplaySettingsA(nullptr, number, &mode)) return;
+        if (mode.dmPelsWidth >= 800 && mode.dmPelsHeight >= 600 && mode.dmBitsPerPel == saved.dmBitsPerPel)
+            break;
+    }
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (::ChangeDisplaySettingsA(&mode, CDS_TEST) != DISP_CHANGE_SUCCESSFUL) return;
+    if (::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL) return;
+    LogLine(1, "Desktop set to 800x600");
+    g_process.desktopChanged = true;
+}
+
+static void RunStartActions() {
+    if (Setting(pellam::kPatch) && !InCompanionProcess()) ApplyPatches(true);
+    LogLine(1, "\nAttached to %s", g_process.exeName);
+    if (IsGameProcess()) {
+        g_process.isGame = true;
+        LogLine(1, "Looks like a game to me..");
+    }
+    if (Setting(pellam::kDoGamma)) {
+        if (std::optional<std::string> text = GameValue(pellam::kGameGammaKey)) {
+            g_process.savedGamma = g_shared.gamma;
+            g_process.savedContrast = g_shared.contrast;
+            g_process.savedBrightness = g_shared.brightness;
+            g_process.gammaApplied = ParseGammaTriple(text->c_str());
+            LogLine(1, "Setting Gamma(%s)=%s", g_process.exeName, text->c_str());
+        }
+    }
+    if (Setting(pellam::kDoSound)) {
+        g_process.volume = new VolumeControl;
+        g_process.savedVolume = g_process.volume->GetVolume();
+        if (std::optional<std::string> text = GameValue(pellam::kGameSoundKey)) {
+            g_process.soundApplied = true;
+            g_process.volume->SetVolume(static_cast<DWORD>(std::strtoul(text->c_str(), nullptr, 10)));
+            LogLine(1, "Setting Sound(%s)=%s", g_process.exeName, text->c_str());
+        }
+    }
+    if (g_process.isGame && Setting(pellam::kDoDesktopDisplayChange)) SwitchDesktop(true);
+    if (Setting(pellam::kDoProfiles)) {
+        if (std::optional<std::string> command = GameValue(pellam::kGameProfileKey)) {
+            SendCommand(*command);
+            g_process.profileApplied = true;
+        }
+    }
+    if (Setting(pellam::kDoOverclocking)) {
+        if (std::optional<std::string> command = GameValue(pellam::kGameOverclockingKey)) {
+            SendCommand(*command);
+            g_process.overclockApplied = true;
+        }
+    }
+    if (!g_process.profileApplied && !g_process.overclockApplied) return;
+    HANDLE companion = ::OpenProcess(kCompanionAccess, FALSE, g_shared.companionProcessId);
+    if (!companion) return;
+    LogError(::GetLastError());
+    LogLine(2, "pid = %u, %u, %d", static_cast<unsigned>(g_shared.companionProcessId),
+            static_cast<unsigned>(g_shared.profileResetEvent), static_cast<int>(g_shared.overclockResetEvent));
+    if (g_process.profileApplied)
+        g_process.profileResetEvent = DuplicateResetEvent(companion, g_shared.profileResetEvent);
+    if (g_process.overclockApplied)
+        g_process.overclockResetEvent = DuplicateResetEvent(companion, g_shared.overclockResetEvent);
+    ::CloseHandle(companion);
+}
+
+void StartSequence() {
+    RunStartActions();
+    RecordStartActions();
+}
+
+void EndSequence() {
+    WithdrawStartActions();
+    if (g_process.exeName[0]) LogLine(1, "Detaching from %s\n", g_process.exeName);
+    if (g_process.gammaApplied) {
+        g_process.gammaApplied = false;
+        SetSharedGamma(pellam::GammaTriple{g_process.savedGamma, g_process.savedContrast,
+                                           g_process.savedBrightness});
+        ApplyGammaRamp(false);
+        LogLine(1, "Resetting Gamma(%s)=%3.0f %3.0f %3.0f", g_process.exeName, g_shared.gamma * 128,
+                g_shared.contrast * 128, g_shared.brightness * 256);
+    } else {
+        LogLine(2, "No Gamma applied to reset");
+    }
+    if (g_process.soundApplied) {
+        if (g_process.volume) {
+            LogLine(1, "Resetting Sound(%s)=%d", g_process.exeName, static_cast<int>(g_process.savedVolume));
+            g_process.volume->SetVolume(g_process.savedVolume);
+        }
+        g_process.soundApplied = false;
+    }
+    delete g_process.volume;
+    g_process.volume = nullptr;
+    SignalReset(g_process.profileApplied, g_process.profileResetEvent, "No Profile applied to reset");
+    SignalReset(g_process.overclockApplied, g_process.overclockResetEvent, "No OverClocking applied to reset");
+    if (Setting(pellam::kPatch) && Setting(pellam::kUnPatch) && !InCompanionProcess()) ApplyPatches(false);
+    SwitchDesktop(false);
+    if (g_process.exeName[0]) LogLine(1, "Detached from %s\n", g_process.exeName);
+}
+
+}  // namespace pellamhook

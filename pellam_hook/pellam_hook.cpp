@@ -1,0 +1,206 @@
+// Pellam.dll: the exports Pellam calls, the state shared by every process
+// that maps the library, the get-message hook and the process entry point.
+#include "end_watcher.h"
+#include "guarded_memory.h"
+#include "hook_state.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace pellamhook {
+
+// Initial values come from the file; every process sees the same copy.
+__attribute__((section(".SHAREDA"), shared)) SharedState g_shared = {
+    nullptr, nullptr, nullptr, {{0}}, {0, 0, 0}, 0, 0, 0, 0, 0, 1.0, 1.0, 0.0};
+
+ProcessState g_process = {};
+
+pellam::GammaTriple SharedGamma() {
+    return pellam::GammaTriple{g_shared.gamma, g_shared.contrast, g_shared.brightness};
+}
+
+void SetSharedGamma(const pellam::GammaTriple& triple) {
+    g_shared.gamma = triple.gamma;
+    g_shared.contrast = triple.contrast;
+    g_shared.brightness = triple.brightness;
+}
+
+namespace {
+
+const char kEnterMessage[] = "Enter for Pellam Suite";
+const char kUpdateMessage[] = "Update for Pellam Suite";
+const char kExitMessage[] = "Exit for Pellam Suite";
+// Broadcasts wait at most this long for any one window.
+constexpr UINT kBroadcastTimeoutMs = 1000;
+
+bool ProcessAlive(DWORD processId) {
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (!process) return false;
+    DWORD exitCode = 0;
+    bool alive = ::GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    ::CloseHandle(process);
+    return alive;
+}
+
+// A later Install may set the hooks again once the earlier ones were
+// removed, or once the Pellam that set them has gone: the shared state lives
+// on while any process still maps the library.
+bool HooksHeldElsewhere() {
+    if (!g_shared.installed) return false;
+    if (!g_shared.keyboardHook && !g_shared.messageHook) return false;
+    return ProcessAlive(g_shared.companionProcessId);
+}
+
+// Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
+// main key, executable names compared without regard to case.
+bool Excluded(const char* exeName) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pellam::kSuiteKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    char names[4096];
+    DWORD size = sizeof names - 2, type = 0;
+    LONG result = ::RegQueryValueExA(key, "Exclude", nullptr, &type, reinterpret_cast<BYTE*>(names), &size);
+    ::RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_MULTI_SZ) return false;
+    names[size] = names[size + 1] = '\0';
+    for (const char* name = names; *name; name += std::strlen(name) + 1)
+        if (::lstrcmpiA(name, exeName) == 0) return true;
+    return false;
+}
+
+UINT RegisteredMessage(UINT& cache, const char* name) {
+    if (!cache) cache = ::RegisterWindowMessageA(name);
+    return cache;
+}
+
+LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code < 0) return ::CallNextHookEx(g_shared.messageHook, code, wParam, lParam);
+    StartOnce();
+    static UINT enter = 0, goodbye = 0;
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    UINT message = msg ? msg->message : 0;
+    if (message == WM_DESTROY) LogLine(1, "%s, window killed", ExeNameOrUnknown());
+    if (::InterlockedExchange(&g_process.saidHello, 1) == 0) {
+        if (message == RegisteredMessage(enter, kEnterMessage))
+            LogLine(1, "%s [%X] says hello..", ExeNameOrUnknown(), static_cast<unsigned>(g_process.processId));
+    } else if (::InterlockedExchange(&g_process.saidGoodbye, 1) == 0) {
+        if (message == RegisteredMessage(goodbye, kExitMessage))
+            LogLine(1, "%s [%X] says you are the weakest link, goodbye..", ExeNameOrUnknown(),
+                    static_cast<unsigned>(g_process.processId));
+    }
+    // Other programs' hooks keep working.
+    return ::CallNextHookEx(g_shared.messageHook, code, wParam, lParam);
+}
+
+void NameProcess() {
+    char path[260] = "";
+    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length >= sizeof path) length = sizeof path - 1;
+    path[length] = '\0';
+    const char* name = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == ':') name = p + 1;
+    size_t i = 0;
+    for (; name[i] && i < sizeof g_process.exeName - 1; ++i)
+        g_process.exeName[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    g_process.exeName[i] = '\0';
+}
+
+BOOL ProcessAttach(HINSTANCE instance) {
+    g_process.processId = ::GetCurrentProcessId();
+    if (g_process.processId == g_shared.companionProcessId) return FALSE;
+    g_process.savedGamma = g_process.savedContrast = 1.0;
+    NameProcess();
+    g_process.ownModule = ::GetModuleHandleA("Pellam.dll");
+    if (!g_process.ownModule) g_process.ownModule = instance;
+    LogLine(1, "Init %d %d %d %d", static_cast<int>(Setting(pellam::kDoGamma)),
+            static_cast<int>(Setting(pellam::kDoSound)), static_cast<int>(Setting(pellam::kDoProfiles)),
+            static_cast<int>(Setting(pellam::kDoOverclocking)));
+    InitPatchTable();
+    InstallFaultGuard();
+    if (!g_process.exeName[0] || ::lstrcmpiA(g_process.exeName, "rundll32.exe") == 0)
+        g_process.exeName[0] = '\0';
+    return TRUE;
+}
+
+}  // namespace
+
+// The start sequence waits for Pellam's commands and may load the mixer, so
+// it runs on the first hook call in the process rather than under the loader
+// lock of process attach; the program still gets no message before it ends.
+void StartOnce() {
+    if (!g_process.exeName[0] || InCompanionProcess()) return;
+    if (::InterlockedExchange(&g_process.started, 1) != 0) return;
+    if (Excluded(g_process.exeName)) {
+        LogLine(2, "%s is excluded", g_process.exeName);
+        g_process.exeName[0] = '\0';
+        return;
+    }
+    StartSequence();
+}
+
+}  // namespace pellamhook
+
+using namespace pellamhook;
+
+extern "C" __declspec(dllexport) int WINAPI Install(HWND companionWindow, HMODULE module,
+                                                    const char* gammaText,
+                                                    const pellam::CompanionSettings* settings) {
+    bool readable = settings && RangeReadable(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(settings)),
+                                              sizeof *settings);
+    if (readable) {
+        for (int i = 0; i < pellam::kSettingCount; ++i) g_shared.settings[i] = (*settings)[i];
+        ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kUpdateMessage), 0, 0);
+    }
+    if (gammaText && RangeReadable(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(gammaText)), 1) &&
+        gammaText[0]) {
+        ParseGammaTriple(gammaText);
+        return 0;
+    }
+    if (!readable || HooksHeldElsewhere()) return 0;
+    g_shared.installed = 1;
+    g_shared.companionProcessId = ::GetCurrentProcessId();
+    g_shared.overclockResetEvent = (*settings)[pellam::kOverclockResetEvent];
+    g_shared.profileResetEvent = (*settings)[pellam::kProfileResetEvent];
+    g_shared.quitEvent = (*settings)[pellam::kQuitEvent];
+    SetSharedGamma(pellam::GammaTriple{});
+    g_shared.companionWindow = companionWindow;
+    g_shared.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, module, 0);
+    g_shared.messageHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, module, 0);
+    ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kEnterMessage), 0, 0);
+    StartEndWatcher();
+    return g_shared.keyboardHook && g_shared.messageHook ? 1 : 0;
+}
+
+extern "C" __declspec(dllexport) int WINAPI Uninstall(HWND, HMODULE, const char*, const void*) {
+    SetSharedGamma(pellam::GammaTriple{});
+    ApplyGammaRamp(false);
+    g_shared.companionWindow = nullptr;
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(HWND_BROADCAST, ::RegisterWindowMessageA(kExitMessage), 0, 0,
+                          SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &ignored);
+    ::Sleep(5000);
+    if (g_shared.keyboardHook) ::UnhookWindowsHookEx(g_shared.keyboardHook);
+    if (g_shared.messageHook) ::UnhookWindowsHookEx(g_shared.messageHook);
+    g_shared.keyboardHook = g_shared.messageHook = nullptr;
+    StopEndWatcher();
+    return 0;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return ProcessAttach(instance);
+    case DLL_THREAD_ATTACH:
+        LogLine(2, "Thread attached to %s", ExeNameOrUnknown());
+        break;
+    case DLL_THREAD_DETACH:
+        LogLine(2, "Thread detached from %s", ExeNameOrUnknown());
+        break;
+    case DLL_PROCESS_DETACH:
+        if (g_process.started) EndSequence();
+        RemoveFaultGuard();
+        break;
+    }
+    return TRUE;
+}
