@@ -42,13 +42,7 @@ protected:
         dialog.DoModal();
         EXPECT_EQ(driver.dialogsSeen(), 1);
     }
-    // A combo box choice as the user makes it.
-    static void Choose(HWND dialog, int id, int index) {
-        HWND combo = ::GetDlgItem(dialog, id);
-        ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(combo));
-    }
+    static void Choose(HWND dialog, int id, int index) { DialogDriver::Select(dialog, id, index); }
     static int Chosen(HWND dialog, int id) {
         return static_cast<int>(::SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
     }

@@ -34,13 +34,7 @@ protected:
         ::SendMessageA(hwnd_, WM_COMMAND, ID_OPTIONS_PREFERENCES, 0);
         EXPECT_EQ(driver.dialogsSeen(), 1);
     }
-    // Selects an entry as a click does (the list notifies its dialog).
-    static void Select(HWND dialog, int list, int index) {
-        HWND control = ::GetDlgItem(dialog, list);
-        ::SendMessageA(control, LB_SETCURSEL, index, 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(control));
-    }
+    static void Select(HWND dialog, int list, int index) { DialogDriver::Select(dialog, list, index); }
     static Names Entries(HWND dialog, int list) {
         Names entries;
         int count = static_cast<int>(::SendDlgItemMessageA(dialog, list, LB_GETCOUNT, 0, 0));
