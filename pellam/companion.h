@@ -34,9 +34,7 @@ struct Companion {
 };
 extern Companion g_companion;
 
-// Names other programs find Pellam by.
-constexpr char kWindowClass[] = "Pellam Class";
-constexpr char kWindowTitle[] = "Pellam";
+// Names other programs find Pellam by (the window's are in the schema header).
 constexpr char kMutexName[] = "Pellam";
 constexpr char kSessionAtom[] = "Pellam was here..";
 constexpr char kHookLibrary[] = "Pellam.dll";

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pellam {
 
@@ -25,7 +26,15 @@ uint32_t ReadCompanionNumber(const char* path, const NumberValue& value);
 bool WriteCompanionText(const char* path, const char* name, const std::string& text);
 // A REG_DWORD; the key is created when missing.
 bool WriteCompanionNumber(const char* path, const char* name, uint32_t value);
-// Removes a value; true when it is gone (also when it was never there).
+// Deletes a value of an existing key; true when it is gone (or never was).
 bool DeleteCompanionValue(const char* path, const char* name);
+
+// The REG_SZ values of a key with names and data that fit the given buffer
+// sizes, in the key's order; other values are left out.
+struct NamedText {
+    std::string name;
+    std::string text;
+};
+std::vector<NamedText> ReadCompanionTexts(const char* path, size_t nameBytes, size_t dataBytes);
 
 }  // namespace pellam

@@ -13,6 +13,10 @@
 
 namespace pellam {
 
+// Pellam's hidden window, found by Quillon to close it before an update.
+constexpr char kWindowClass[] = "Pellam Class";
+constexpr char kWindowTitle[] = "Pellam";
+
 // Registry key paths under HKEY_CURRENT_USER.
 constexpr char kSuiteKey[] = "Software\\Pellam Suite";
 constexpr char kGameProfileKey[] = "Software\\Pellam Suite\\Game Profile";

@@ -49,6 +49,21 @@ public:
     // The tab-bar index under a screen point, remembered for the tab menu.
     int HitTestTab(POINT screenPoint);
 
+    // Preferences. Moving a tab to the hidden ones makes its right neighbour
+    // (or, for the last, its left one) current when it was current; showing
+    // one appends it to the bar and makes it current when it is alone there.
+    void HideShownTab(int index);
+    void ShowHiddenTab(int index);
+    // Removes a tab from the program for good (its registry values and its
+    // plug-in file stay where they are).
+    void DeleteShownTab(int index);
+    void DeleteHiddenTab(int index);
+    // Stops the running animation and starts this one (none when empty).
+    void ChooseAnimation(const std::string& file);
+    // The program's path while Quillon is to start with Windows, else empty;
+    // writes or deletes the Run value.
+    void SetStartWithWindows(const std::string& path);
+
     // Tweak databases. Import merges categories whose key is already here
     // and adds the others, shown when they target this platform.
     void ImportDatabase(const std::string& path);
@@ -140,6 +155,9 @@ private:
     void BackupCurrent();
     void RestoreCurrent();
     void ShowAbout();
+    void OpenPreferences();
+    void OpenHotKeys();
+    void OpenAutoProfiles();
     void ChooseAndImport();
     // Merges one database entry into the category with its key, or adds it.
     bool ImportEntry(const quillon::DatabaseEntry& entry);

@@ -4,6 +4,7 @@
 #include "tweaker_window.h"
 
 #include "category.h"
+#include "companion_install.h"
 #include "file.h"
 #include "system_error.h"
 #include "file_names.h"
@@ -112,9 +113,10 @@ void CTweakerWindow::StartFirstRun() {
     InstallCompanion();
 }
 
-// The companion program is installed and started on the first run; it
-// arrives with its own part of the program.
-void CTweakerWindow::InstallCompanion() {}
+void CTweakerWindow::InstallCompanion() {
+    if (!::InstallCompanion())
+        CurrentPrompt().Ask(m_hWnd, kCompanionCopyFailedText, "Error", MB_OK | MB_ICONERROR);
+}
 
 void CTweakerWindow::SaveLayout() {
     quillon::Layout layout;

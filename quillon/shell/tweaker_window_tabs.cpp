@@ -105,12 +105,7 @@ std::unique_ptr<TabObject> CTweakerWindow::TakeShownTab(int index) {
     return tab;
 }
 
-void CTweakerWindow::HideClickedTab() {
-    std::unique_ptr<TabObject> tab = TakeShownTab(clickedTab_);
-    if (!tab) return;
-    tabs_.AddHidden(std::move(tab));
-    UpdateCommandState();
-}
+void CTweakerWindow::HideClickedTab() { HideShownTab(clickedTab_); }
 
 void CTweakerWindow::AddCategory() {
     AddCategoryDialog dialog(m_hWnd);
@@ -228,6 +223,15 @@ void CTweakerWindow::OnCommand(WORD id) {
         break;
     case ID_PROFILES_CREATE:
         CreateProfile();
+        break;
+    case ID_PROFILES_AUTOPROFILES:
+        OpenAutoProfiles();
+        break;
+    case ID_OPTIONS_HOTKEYS:
+        OpenHotKeys();
+        break;
+    case ID_OPTIONS_PREFERENCES:
+        OpenPreferences();
         break;
     default:
         if (id >= kFirstProfileCommand && id <= kLastProfileCommand) ApplyProfileItem(id);

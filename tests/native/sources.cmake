@@ -12,6 +12,7 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/simulated_probe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_companion_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_companion_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_companion_dialog_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_radeon_clocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_splash_mask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_fire_field.cpp

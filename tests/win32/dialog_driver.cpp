@@ -67,6 +67,16 @@ void DialogDriver::Click(HWND dialog, int id) {
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
+void DialogDriver::Select(HWND dialog, int id, int index) {
+    HWND control = ::GetDlgItem(dialog, id);
+    char className[32] = "";
+    ::GetClassNameA(control, className, sizeof className);
+    const bool combo = lstrcmpiA(className, "ComboBox") == 0;
+    ::SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(control));
+}
+
 bool DialogDriver::Checked(HWND dialog, int id) {
     return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }

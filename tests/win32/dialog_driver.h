@@ -23,6 +23,9 @@ public:
     static void SetText(HWND dialog, int id, const std::string& text);
     static std::string Text(HWND dialog, int id);
     static void Click(HWND dialog, int id);
+    // Selects entry 'index' of a list box or combo box as a click does, so
+    // the dialog gets the control's selection-change notification.
+    static void Select(HWND dialog, int id, int index);
     static bool Checked(HWND dialog, int id);
     static std::string Caption(HWND dialog);
 

@@ -1,0 +1,149 @@
+#include "companion_install.h"
+
+#include "companion_registry.h"
+#include "companion_settings.h"
+#include "scoped.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+namespace {
+
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kObsoleteRunValue[] = "Refresh";
+const char kQuillonRunValue[] = "Quillon";
+const char kCompanionExe[] = "Pellam.exe";
+const char kCompanionDll[] = "Pellam.dll";
+const char kShortcutName[] = "\\Pellam.lnk";
+const char kShortcutDescription[] = "Pellam. Needed for Quillon.";
+// How long the first run waits for a running Pellam to let go of its files.
+constexpr DWORD kCompanionExitWaitMs = 10000;
+constexpr DWORD kCompanionPollMs = 50;
+
+HWND FindCompanion() { return ::FindWindowA(pellam::kWindowClass, pellam::kWindowTitle); }
+
+// "LogoBitmap" emptied: the current user's key is created, the machine's only
+// written where it exists.
+void ResetSplashSetting() {
+    pellam::WriteCompanionText(pellam::kSuiteKey, pellam::kLogoBitmapValue, "");
+    HKEY machine = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pellam::kSuiteKey, 0, KEY_SET_VALUE, &machine) !=
+        ERROR_SUCCESS)
+        return;
+    winlib::ScopedRegKey key(machine);
+    const char empty[] = "";
+    ::RegSetValueExA(key.get(), pellam::kLogoBitmapValue, 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(empty), sizeof empty);
+}
+
+void DeleteRunValue(const char* name) {
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
+        return;
+    winlib::ScopedRegKey key(raw);
+    ::RegDeleteValueA(key.get(), name);
+}
+
+std::string StartupShortcutPath() {
+    char folder[MAX_PATH] = "";
+    if (!::SHGetSpecialFolderPathA(nullptr, folder, CSIDL_STARTUP, FALSE)) return "";
+    return std::string(folder) + kShortcutName;
+}
+
+}  // namespace
+
+const char kCompanionCopyFailedText[] =
+    "Pellam couldn't be properly installed, you need to have write access to the system "
+    "directory.\nYou could try to manually copy the Pellam.exe and Pellam.dll files to the "
+    "system directory.";
+
+bool ControlCompanion(bool start) {
+    if (HWND window = FindCompanion()) {
+        if (!start) ::PostMessageA(window, WM_CLOSE, 0, 0);
+        return true;
+    }
+    if (start) {
+        std::string exe = InstalledCompanionFile(kCompanionExe);
+        if (!exe.empty()) ::WinExec(exe.c_str(), SW_HIDE);
+    }
+    return false;
+}
+
+bool WaitForCompanionToEnd(DWORD timeoutMs) {
+    HWND window = FindCompanion();
+    if (!window) return true;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    winlib::ScopedHandle process(::OpenProcess(SYNCHRONIZE, FALSE, processId));
+    // The process, not only its window, holds the files.
+    if (process) return ::WaitForSingleObject(process.get(), timeoutMs) == WAIT_OBJECT_0;
+    for (DWORD waited = 0; waited < timeoutMs; waited += kCompanionPollMs) {
+        if (!FindCompanion()) return true;
+        ::Sleep(kCompanionPollMs);
+    }
+    return !FindCompanion();
+}
+
+HRESULT CreateShortcut(const std::string& target, const std::string& linkPath,
+                       const std::string& description) {
+    IShellLinkA* link = nullptr;
+    HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IShellLinkA, reinterpret_cast<void**>(&link));
+    if (FAILED(result)) return result;
+    link->SetPath(target.c_str());
+    link->SetDescription(description.c_str());
+    IPersistFile* file = nullptr;
+    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (SUCCEEDED(result)) {
+        WCHAR widePath[MAX_PATH] = L"";
+        if (::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) > 0)
+            result = file->Save(widePath, TRUE);
+        else
+            result = E_INVALIDARG;  // a path longer than the shell takes
+        file->Release();
+    }
+    link->Release();
+    return result;
+}
+
+std::string InstalledCompanionFile(const char* fileName) {
+    char system[256] = "";
+    UINT length = ::GetSystemDirectoryA(system, sizeof system);
+    if (length == 0 || length >= sizeof system) return "";
+    return std::string(system) + "\\" + fileName;
+}
+
+bool InstallCompanion() {
+    ResetSplashSetting();
+    DeleteRunValue(kObsoleteRunValue);
+    if (ControlCompanion(false)) WaitForCompanionToEnd(kCompanionExitWaitMs);
+    bool copied = true;
+    for (const char* file : {kCompanionDll, kCompanionExe}) {
+        std::string installed = InstalledCompanionFile(file);
+        copied = !installed.empty() && ::CopyFileA(file, installed.c_str(), FALSE) && copied;
+    }
+    std::string shortcut = StartupShortcutPath();
+    if (!shortcut.empty())
+        CreateShortcut(InstalledCompanionFile(kCompanionExe), shortcut, kShortcutDescription);
+    ControlCompanion(true);
+    return copied;
+}
+
+void WriteStartWithWindows(const std::string& path) {
+    if (path.empty()) {
+        DeleteRunValue(kQuillonRunValue);
+        return;
+    }
+    // A user without a Run key of his own gets one: a ticked box that
+    // starts nothing would report success for a failure.
+    HKEY raw = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw,
+                          nullptr) != ERROR_SUCCESS)
+        return;
+    winlib::ScopedRegKey key(raw);
+    std::string command = "\"" + path + "\" -minimize";
+    ::RegSetValueExA(key.get(), kQuillonRunValue, 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(command.c_str()),
+                     static_cast<DWORD>(command.size() + 1));
+}
