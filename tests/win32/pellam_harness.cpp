@@ -34,8 +34,11 @@ PellamHarness::PellamHarness(bool withLibrary) {
     static int serial = 0;
     char temp[MAX_PATH] = "";
     ::GetTempPathA(MAX_PATH, temp);
+    // Wine gives the next test program the same process number, so the name
+    // also carries the time: an earlier program's folder, with its record
+    // of Install calls, must never be taken for this one's.
     folder = std::string(temp) + "pellam" + std::to_string(::GetCurrentProcessId()) + "_" +
-             std::to_string(++serial);
+             std::to_string(++serial) + "_" + std::to_string(::GetTickCount());
     ::CreateDirectoryA(folder.c_str(), nullptr);
     ::CopyFileA(testsupport::WindowsPathFromEnvironment("PELLAM_EXE").c_str(),
                 (folder + "\\Pellam.exe").c_str(), FALSE);
@@ -43,6 +46,7 @@ PellamHarness::PellamHarness(bool withLibrary) {
         ::CopyFileA((testsupport::TestBinFolder() + "\\fixture_pellam_hook.dll").c_str(),
                     (folder + "\\Pellam.dll").c_str(), FALSE);
     record_ = folder + "\\calls.txt";
+    ::DeleteFileA(record_.c_str());
     ::SetEnvironmentVariableA("PELLAM_FIXTURE_RECORD", record_.c_str());
     ::SetEnvironmentVariableA("PELLAM_FIXTURE_FAIL", nullptr);
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kSuiteKey);
