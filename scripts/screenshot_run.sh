@@ -55,15 +55,21 @@ bash -c '
   fi
   # New plug-ins and databases in the program folder are offered at start-up:
   # the screenshot of the first question of each kind, then every one is taken.
-  for _ in $(seq 1 30); do
+  # Three quiet looks in a row end it (a plug-in just added may take a
+  # moment to load before the next question).
+  quiet=0
+  for _ in $(seq 1 60); do
     if wine $close --find "Confirm add plugin"; then
       [ -f screenshots/add_plugin.png.taken ] || { import -window root screenshots/add_plugin.png; touch screenshots/add_plugin.png.taken; }
       wine $close --press "Confirm add plugin" 6
+      quiet=0
     elif wine $close --find "Confirm import"; then
       [ -f screenshots/import_database.png.taken ] || { import -window root screenshots/import_database.png; touch screenshots/import_database.png.taken; }
       wine $close --press "Confirm import" 6
+      quiet=0
     else
-      break
+      quiet=$((quiet + 1))
+      [ $quiet -ge 3 ] && break
     fi
     sleep 1
   done

@@ -14,9 +14,10 @@ answer_first_start() {
     elif wine "$close" --find "Confirm import"; then
       wine "$close" --press "Confirm import" 6; quiet=0
     elif wine "$close" --find "$title"; then
-      # Two quiet looks in a row: discovery has asked everything it asks.
+      # Three quiet looks in a row: discovery has asked everything it asks
+      # (a plug-in it was told to add may take a moment to load).
       quiet=$((quiet + 1))
-      [ $quiet -ge 2 ] && return 0
+      [ $quiet -ge 3 ] && return 0
     fi
     sleep 1
   done
