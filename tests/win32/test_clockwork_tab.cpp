@@ -213,12 +213,12 @@ TEST_F(ClockworkTab, SavedSettingsAreShownStoredAndCleared) {
                         "Saved settings: 183.00 MHz/166.00 MHz");
 
     Click(7013);
-    Slide(7011, 200);
-    Click(7017);  // latency kept, timings not
+    Slide(7011, 200);  // both clocks are the sliders' positions now
+    Click(7017);       // latency kept, timings not
     Click(kSaveButton, "Save settings");
-    EXPECT_EQ(Text(HKEY_CURRENT_USER, kOverclockerKey, "CurrentSettings"), "200 166.5 1 -1");
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kOverclockerKey, "CurrentSettings"), "200 167 1 -1");
     EXPECT_EQ(Number(HKEY_CURRENT_USER, kSuiteKey, "DoRadeonOverclocking"), 1u);
-    EXPECT_EQ(Status().substr(Status().find("     ")), "     Saved settings: 200.00 MHz/166.50 MHz");
+    EXPECT_EQ(Status().substr(Status().find("     ")), "     Saved settings: 200.00 MHz/167.00 MHz");
 
     Click(7024);
     EXPECT_EQ(Text(HKEY_CURRENT_USER, kOverclockerKey, "CurrentSettings"), "(none)");
@@ -233,6 +233,9 @@ TEST_F(ClockworkTab, AnotherCardGivesALoadError) {
         EXPECT_EQ(plugin_->GetErrorText(), "Load error");
         Unload();
     }
+    HKEY options = nullptr;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kOptionsKey, 0, KEY_READ, &options), ERROR_SUCCESS)
+        << "no options stored by a page that was never made";
 }
 
 TEST_F(ClockworkTab, WithoutTheDriverTheStatusSaysSo) {

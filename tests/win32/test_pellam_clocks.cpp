@@ -101,6 +101,8 @@ TEST_F(PellamClocks, AChangedSettingIsAppliedWhenPellamWatchesTheKey) {
     PellamHarness pellam;
     PellamHarness::SetNumber("DoRadeonOverclocking", 1);
     PellamHarness::SetNumber("DoRadeonOverclockingOnRegChange", 1);
+    // Pellam watches the key only when it exists at its start.
+    PellamHarness::SetText("FactorySettings", "166.50 166.50 1 1", kOverclocker);
     ASSERT_TRUE(pellam.Start());
     ASSERT_TRUE(pellam.WaitForInstalls(1));
     EXPECT_EQ(Pll(10), kStartDividers) << "nothing stored";
