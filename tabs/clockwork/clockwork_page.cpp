@@ -80,7 +80,7 @@ bool ClockworkPage::Init(HWND mainWindow) {
     font_ = tabplugin::HostFont(mainWindow);
     boldFont_.m_hObject = BoldCopy(font_);
     if (!MakeControls()) return false;
-    ReadCard();
+    ReadCard(pellam::OpenProbeDevice().get());
     ShowValues();
     return true;
 }
@@ -165,8 +165,7 @@ bool ClockworkPage::MakeControls() {
     return true;
 }
 
-void ClockworkPage::ReadCard() {
-    std::unique_ptr<pellam::ProbeTransport> probe = pellam::OpenProbeDevice();
+void ClockworkPage::ReadCard(pellam::ProbeTransport* probe) {
     std::optional<CardReading> reading = probe ? clockwork::ReadCard(*probe) : std::nullopt;
     if (!reading) {
         // No driver, or one that gives nothing to compute with.
@@ -281,8 +280,7 @@ void ClockworkPage::OnApply() {
         options.timings = setTiming_.ticked();
         options.latency = setLatency_.ticked();
         WriteCard(*probe, options, values_.core, values_.memory, values_.timings, values_.latency);
-        probe.reset();
-        ReadCard();
+        ReadCard(probe.get());
         ShowValues();
         RefreshStatus();
     }

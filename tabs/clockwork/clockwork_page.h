@@ -67,7 +67,8 @@ private:
 
     bool MakeControls();
     bool MakeSlider(winlib::CSliderCtrl& slider, UINT id, const RECT& page);
-    void ReadCard();
+    // Reads the card through an open device; null: the driver is missing.
+    void ReadCard(pellam::ProbeTransport* probe);
     void ShowValues();
     void RefreshStatus();
     void EnableApply();

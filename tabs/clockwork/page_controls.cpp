@@ -52,6 +52,7 @@ ApplyOption::ApplyOption(const std::string& caption, bool ticked)
 }
 
 ApplyOption::~ApplyOption() {
+    if (!made_) return;
     HKEY raw = nullptr;
     if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOptionsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                           &raw, nullptr) != ERROR_SUCCESS)
@@ -65,6 +66,7 @@ bool ApplyOption::Make(const RECT& rect, HWND parent, UINT id, HFONT font) {
     if (!ClickButton::Make(caption_, WS_CHILD | WS_VISIBLE | BS_CHECKBOX, rect, parent, id, font))
         return false;
     SetCheck(ticked_ ? BST_CHECKED : BST_UNCHECKED);
+    made_ = true;
     return true;
 }
 

@@ -54,6 +54,7 @@ public:
 private:
     std::string caption_;
     DWORD ticked_;
+    bool made_ = false;  // only a check box that was shown stores its tick
 };
 
 constexpr char kOptionsKey[] = "SOFTWARE\\Quillon\\Plugins\\Radeon overclocking";
