@@ -97,14 +97,17 @@ bool PatchModule(HMODULE moduleBase, const char* moduleName, const char* functio
     if (!first) return false;
     ProcessMemory memory;
     ImportedModule imported;
+    // The module's own slots first: a search that went down into the first
+    // imported module before looking at the rest would patch a slot of some
+    // library below and stop, leaving the module's own calls unpatched.
     for (uint32_t index = 0; ImportedModuleAt(memory, base, first, index, imported); ++index) {
-        if (moduleName && !SameImportName(imported.name, moduleName)) {
-            // Only the recursive search looks inside other modules.
-        } else if (DoPatch(moduleBase, imported.name.c_str(), functionName, replacement, savedOut,
-                           slotOut, imported.descriptor)) {
+        if (moduleName && !SameImportName(imported.name, moduleName)) continue;
+        if (DoPatch(moduleBase, imported.name.c_str(), functionName, replacement, savedOut, slotOut,
+                    imported.descriptor))
             return true;
-        }
-        if (!Setting(pellam::kRecursivePatch)) continue;
+    }
+    if (!Setting(pellam::kRecursivePatch)) return false;
+    for (uint32_t index = 0; ImportedModuleAt(memory, base, first, index, imported); ++index) {
         HMODULE next = ::GetModuleHandleA(imported.name.c_str());
         if (!next || next == moduleBase || next == g_process.ownModule) continue;
         if (PatchModule(next, moduleName, functionName, replacement, savedOut, slotOut, depth + 1))
