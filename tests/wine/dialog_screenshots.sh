@@ -11,6 +11,8 @@ export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-quillon-dialogs}
 [ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# A remembered card, so no card question comes first.
+wine reg add 'HKLM\SOFTWARE\Quillon' /v GraphicCard /t REG_DWORD /d 8 /f >/dev/null
 wine reg add 'HKCU\Software\Pellam Suite\Game Profile' /v quake3.exe /d '"C:\Quillon\Quillon.exe" Profile="Fast"' /f >/dev/null
 wine reg add 'HKCU\Software\Pellam Suite\Game Profile' /v Reset /d '"C:\Quillon\Quillon.exe" Profile="Desktop"' /f >/dev/null
 wineserver -w
