@@ -36,6 +36,7 @@ while IFS= read -r category; do
 done < <(sed -n 's/^category "\(.*\)"$/\1/p' "$databases"/*.txt)
 wine "$close" "$title" 20000 || fail "Quillon did not close"
 wait $program
+end_companion "$close"
 [ $missing -eq 0 ] || fail "shipped categories are missing from the tabs"
 for text in "$databases"/*.txt; do
   name=$(basename "$text" .txt).tweakdb

@@ -23,3 +23,14 @@ answer_first_start() {
   done
   return 1
 }
+
+# A first start also installs and starts the companion Pellam, whose hook
+# library then runs in every program of the prefix and whose single instance
+# would take the place of the one a later test starts: it is asked to end
+# (its window "Pellam" gets WM_CLOSE, as Quillon asks it) and waited for.
+#   end_companion <close_window.exe>
+end_companion() {
+  local close=$1
+  wine "$close" --find "Pellam" || return 0
+  wine "$close" "Pellam" 60000 || echo "the companion Pellam did not end"
+}

@@ -38,6 +38,7 @@ program=$!
 answer_first_start "$close" "Quillon - v1.1" || fail "the installed Quillon did not show its window"
 wine "$close" "Quillon - v1.1" 20000 || fail "the installed Quillon did not close"
 wait $program
+end_companion "$close"
 [ -f "$folder/Tabs.stream" ] || fail "the program kept no tab layout in its folder"
 echo "the installed Quillon started, showed its window and closed"
 
