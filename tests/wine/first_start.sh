@@ -1,14 +1,17 @@
 # Sourced by the Wine scripts that start the program as a user does:
 #   answer_first_start <close_window.exe> <main window title>
 # Answers the questions of a first start until the main window stands alone:
-# picks the first card when the graphics card is not recognised, and says Yes
-# to every plug-in and tweak database offered. Returns 1 when the window did
+# picks "GeForce" when the graphics card is not recognised (with a Radeon the
+# overclocking tab offers to install its driver; that offer is declined should
+# it come), and says Yes to every plug-in and tweak database offered. Returns 1 when the window did
 # not come within two minutes.
 answer_first_start() {
   local close=$1 title=$2 quiet=0
   for _ in $(seq 1 120); do
     if wine "$close" --find "Select graphic card"; then
-      wine "$close" --pick "Select graphic card" 1042 0; quiet=0
+      wine "$close" --pick "Select graphic card" 1042 3; quiet=0
+    elif wine "$close" --find "Install"; then
+      wine "$close" --press "Install" 7; quiet=0
     elif wine "$close" --find "Confirm add plugin"; then
       wine "$close" --press "Confirm add plugin" 6; quiet=0
     elif wine "$close" --find "Confirm import"; then
