@@ -86,10 +86,12 @@ TEST_F(PellamClocks, AChangedSettingIsAppliedWhenPellamWatchesTheKey) {
     ASSERT_TRUE(pellam.WaitForInstalls(1));
     EXPECT_EQ(Pll(10), kStartDividers) << "nothing stored";
     // The worker arms its watch on its own thread, perhaps after Install:
-    // the text is written again until it has answered.
+    // another value of the key is changed until it has answered (differently
+    // each time, as a value written unchanged is no change to the registry).
+    PellamHarness::SetText("CurrentSettings", "220 220 -1 -1", kOverclocker);
     bool applied = false;
-    for (int attempt = 0; attempt < 10 && !applied; ++attempt) {
-        PellamHarness::SetText("CurrentSettings", "220 220 -1 -1", kOverclocker);
+    for (DWORD attempt = 1; attempt <= 10 && !applied; ++attempt) {
+        PellamHarness::SetNumber("TestNudge", attempt, kOverclocker);
         applied = testsupport::PumpUntil([] { return Pll(10) != kStartDividers; }, 3000);
     }
     ASSERT_TRUE(applied);

@@ -96,11 +96,13 @@ TEST(PellamStart, AChangedValueOfTheMainKeyIsPushedToTheLibraryButNotOneOfASubke
     ASSERT_TRUE(pellam.Start());
     ASSERT_TRUE(pellam.WaitForInstalls(1));
     // The worker arms its watch on its own thread, which may come after
-    // Install under emulation: a change made before that is not seen, so the
-    // value is written again until the watch has answered.
+    // Install: a change made before that is not seen, so another value of the
+    // key is changed until the watch has answered. It must differ each time,
+    // since the registry reports no change for a value written unchanged.
+    PellamHarness::SetNumber("DoGamma", 0);
     bool refreshed = false;
-    for (int attempt = 0; attempt < 10 && !refreshed; ++attempt) {
-        PellamHarness::SetNumber("DoGamma", 0);
+    for (DWORD attempt = 1; attempt <= 10 && !refreshed; ++attempt) {
+        PellamHarness::SetNumber("TestNudge", attempt);
         refreshed = pellam.WaitForInstalls(2, 3000);
     }
     ASSERT_TRUE(refreshed);
