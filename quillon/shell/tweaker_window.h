@@ -169,7 +169,7 @@ private:
 
     // Application messages.
     // The list of one of this window's categories at that address, or null.
-    const CSettingList* OwnList(WPARAM listPointer) const;
+    CSettingList* OwnList(WPARAM listPointer) const;
     // Gives the lists of the other shown categories the source list's
     // view style or column widths.
     using ListCopy = void (CSettingList::*)(const CSettingList&);

@@ -30,7 +30,7 @@ LRESULT CTweakerWindow::OnTrayNotify(LPARAM mouseMessage) {
     return 0;
 }
 
-const CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
+CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
     // Only lists of this window's categories are dereferenced.
     for (TabObject* tab : tabs_.All()) {
         CSettingList* list = SettingListOf(tab);
@@ -42,8 +42,11 @@ const CSettingList* CTweakerWindow::OwnList(WPARAM listPointer) const {
 }
 
 void CTweakerWindow::CopyToShownLists(WPARAM sourceList, ListCopy copy) {
-    const CSettingList* source = OwnList(sourceList);
+    CSettingList* source = OwnList(sourceList);
     if (!source) return;
+    // The others take the source's look from its model, lists not yet made
+    // included.
+    source->StoreViewStyle();
     for (Category* category : tabs_.Categories(false)) {
         CSettingList* list = SettingListOf(category);
         if (list && list != source) (list->*copy)(*source);
@@ -54,7 +57,7 @@ void CTweakerWindow::SetListStyle(DWORD bits, bool set) {
     listStyle_ = set ? (listStyle_ | bits) : (listStyle_ & ~bits);
     for (Category* category : tabs_.Categories())
         if (CSettingList* list = SettingListOf(category))
-            list->SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, listStyle_);
+            list->SetListStyle(listStyle_);
 }
 
 LRESULT CTweakerWindow::OnApplicationMessage(UINT message, WPARAM wParam, LPARAM lParam,

@@ -68,6 +68,7 @@ CSettingList::~CSettingList() {
 }
 
 bool CSettingList::CreateControl() {
+    if (m_hWnd) return true;
     RECT page{};
     ::SendMessageA(mainWindow(), UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
     HWND hwnd = ::CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, page.left, page.top,
@@ -81,6 +82,11 @@ bool CSettingList::CreateControl() {
     SetImageList(images, LVSIL_SMALL);
     for (int column = 0; column < 5; ++column)
         InsertColumn(column, kColumnHeaders[column], model_.columnWidths[column]);
+    ApplyViewStyle();
+    return true;
+}
+
+void CSettingList::ApplyViewStyle() {
     SetTextColor(model_.textColor);
     SetTextBkColor(model_.textBkColor);
     SetBkColor(model_.bkColor);
@@ -88,7 +94,7 @@ bool CSettingList::CreateControl() {
     image.ulFlags = LVBKIF_SOURCE_URL | (model_.bkImageTiled ? LVBKIF_STYLE_TILE : 0);
     image.pszImage = const_cast<char*>(model_.bkImage.c_str());
     SendMessage(LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
-    return true;
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CSettingList::SetRow(int row, bool insert) {
@@ -110,21 +116,35 @@ void CSettingList::SetRow(int row, bool insert) {
 }
 
 void CSettingList::Fill() {
+    rowsCurrent_ = false;
+    if (!m_hWnd) return;
     // The list's own visibility: the current tab's list keeps its rows while
     // the main window is hidden in the notification area.
     if (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VISIBLE) {
         BuildRows();
         return;
     }
-    rowsCurrent_ = false;
     filling_ = true;
     DeleteAllItems();  // no stale row is ever seen or touched
     filling_ = false;
 }
 
 void CSettingList::Show() {
+    if (!CreateControl()) return;
     if (!rowsCurrent_) BuildRows();
     ShowWindow(SW_SHOW);
+}
+
+void CSettingList::Hide() {
+    if (m_hWnd) ShowWindow(SW_HIDE);
+}
+
+void CSettingList::MoveTo(const RECT& page) {
+    if (m_hWnd) MoveWindow(page, true);
+}
+
+void CSettingList::SetListStyle(DWORD style) {
+    if (m_hWnd) SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, style);
 }
 
 void CSettingList::BuildRows() {
@@ -329,34 +349,24 @@ void CSettingList::OnCommand(UINT id) {
 }
 
 void CSettingList::CopyViewStyleFrom(const CSettingList& source) {
-    SetTextColor(source.GetTextColor());
-    SetTextBkColor(source.GetTextBkColor());
-    SetBkColor(source.GetBkColor());
-    char path[256] = "";
-    LVBKIMAGEA image{};
-    image.ulFlags = LVBKIF_SOURCE_URL;
-    image.pszImage = path;
-    image.cchImageMax = sizeof path;
-    if (!source.SendMessage(LVM_GETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image))) {
-        // The source list cannot tell its image; take the one it was given.
-        const CategoryModel& style = source.model_;
-        lstrcpynA(path, style.bkImage.c_str(), sizeof path);
-        image.ulFlags = style.bkImageTiled ? LVBKIF_STYLE_TILE : 0;
-    }
-    image.ulFlags = LVBKIF_SOURCE_URL | (image.ulFlags & LVBKIF_STYLE_TILE);
-    image.pszImage = path;
-    SendMessage(LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&image));
-    model_.bkImage = path;
-    model_.bkImageTiled = (image.ulFlags & LVBKIF_STYLE_TILE) ? 1 : 0;
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    const CategoryModel& style = source.model_;
+    model_.textColor = style.textColor;
+    model_.textBkColor = style.textBkColor;
+    model_.bkColor = style.bkColor;
+    model_.bkImage = style.bkImage;
+    model_.bkImageTiled = style.bkImageTiled;
+    if (m_hWnd) ApplyViewStyle();
 }
 
 void CSettingList::CopyColumnWidthsFrom(const CSettingList& source) {
-    for (int column = 0; column < 5; ++column)
-        SetColumnWidth(column, source.GetColumnWidth(column));
+    for (int column = 0; column < 5; ++column) {
+        model_.columnWidths[column] = source.model_.columnWidths[column];
+        if (m_hWnd) SetColumnWidth(column, model_.columnWidths[column]);
+    }
 }
 
 void CSettingList::StoreViewStyle() {
+    if (!m_hWnd) return;  // never shown: the model holds what it would show
     for (int column = 0; column < 5; ++column) model_.columnWidths[column] = GetColumnWidth(column);
     model_.textColor = GetTextColor();
     model_.textBkColor = GetTextBkColor();
@@ -407,7 +417,6 @@ void BackupCategoryWithReport(HWND owner, const Category& category) {
 
 CSettingList* AttachSettingList(Category& category) {
     auto list = std::make_unique<CSettingList>(category);
-    if (!list->CreateControl()) return nullptr;
     CSettingList* shown = list.get();
     category.SetView(std::move(list));
     return shown;

@@ -41,16 +41,19 @@ public:
     explicit CSettingList(Category& owner);
     ~CSettingList() override;
 
-    // Creates the hidden list on the main window's page and styles it.
+    // Creates the hidden list on the main window's page and styles it from
+    // the model; true at once when the control exists.
     bool CreateControl();
 
-    // CategoryView. A hidden list only notes that its rows are out of date
-    // and builds them when it is shown: at start-up only the current tab's
-    // rows are made, however many categories there are.
+    // CategoryView. The control is made when the list is first shown, and a
+    // hidden list only notes that its rows are out of date and builds them
+    // when it is shown: at start-up only the current tab's list and rows are
+    // made, however many categories there are. Until then the model holds
+    // the list's look.
     void Fill() override;
     void Show() override;
-    void Hide() override { ShowWindow(SW_HIDE); }
-    void MoveTo(const RECT& page) override { MoveWindow(page, true); }
+    void Hide() override;
+    void MoveTo(const RECT& page) override;
 
     void UpdateRow(int row);
     void Sort(int column);
@@ -67,9 +70,12 @@ public:
     void OnCommand(UINT id);
     // Writes the list's live colours, widths and image back into the model.
     void StoreViewStyle() override;
-    // Takes another list's colours and background image.
+    // Take another list's colours and background image, or its column
+    // widths, as stored in its model (see StoreViewStyle).
     void CopyViewStyleFrom(const CSettingList& source);
     void CopyColumnWidthsFrom(const CSettingList& source);
+    // The main window's extended list style, for a list that exists.
+    void SetListStyle(DWORD style);
 
 protected:
     bool OnReflectedNotify(NMHDR* header, LRESULT& result) override;
@@ -84,6 +90,7 @@ private:
     void SetRow(int row, bool insert);
     // Builds every row with drawing held off until the last one.
     void BuildRows();
+    void ApplyViewStyle();
     HWND mainWindow() const { return owner_.mainWindow(); }
 
     Category& owner_;
@@ -95,8 +102,8 @@ private:
 // Backs the category's key up and tells the user whether that worked.
 void BackupCategoryWithReport(HWND owner, const Category& category);
 
-// Creates the list of a category on its main window's page (hidden) and
-// attaches it as the category's view; null when the control could not be made.
+// Attaches a list as the category's view; its control is made on the main
+// window's page when the category is first shown.
 CSettingList* AttachSettingList(Category& category);
 
 // The list of a tab that is a category with a list, else null.

@@ -201,12 +201,17 @@ TEST_F(MainWindow, AnswersStatusPageAndListStyleMessages) {
     ::SendMessageA(hwnd_, WM_COMMAND, ID_TAB_HIDE, 0);
     ASSERT_EQ(window_->tabs().hidden().size(), 1u);
 
+    shown->Show();
     ::SendMessageA(hwnd_, UM_SETLISTSTYLE, LVS_EX_GRIDLINES, 1);
     EXPECT_EQ(::SendMessageA(hwnd_, UM_GETLISTSTYLE, 0, 0), 0x24 | LVS_EX_GRIDLINES);
+    // A list made before the change takes it at once, one made later (the
+    // hidden tab's, never shown) takes it when it is first shown.
     for (Category* category : {shown, hidden}) {
+        category->Show();
         auto* list = dynamic_cast<CSettingList*>(category->view());
         EXPECT_EQ(list->GetExtendedStyle() & 0xFF, static_cast<DWORD>(0x24 | LVS_EX_GRIDLINES))
             << category->GetName() << ": shown and hidden lists alike";
+        category->Hide();
     }
     ::SendMessageA(hwnd_, UM_SETLISTSTYLE, LVS_EX_CHECKBOXES, 0);
     EXPECT_EQ(::SendMessageA(hwnd_, UM_GETLISTSTYLE, 0, 0),
@@ -235,13 +240,16 @@ TEST_F(MainWindow, ViewStyleAndColumnWidthsCopyToTheOtherShownCategories) {
     Category* target = AddCategoryTab("Target");
     auto* sourceList = dynamic_cast<CSettingList*>(source->view());
     auto* targetList = dynamic_cast<CSettingList*>(target->view());
+    source->Show();  // the user restyles the list in front of them
     sourceList->SetTextColor(RGB(10, 20, 30));
     sourceList->SetTextBkColor(RGB(40, 50, 60));
     sourceList->SetBkColor(RGB(70, 80, 90));
     sourceList->SetColumnWidth(0, 222);
     sourceList->SetColumnWidth(4, 33);
 
+    // The target's list is made when it is first shown, after the copy.
     ::SendMessageA(hwnd_, UM_COPYVIEWSTYLE, reinterpret_cast<WPARAM>(sourceList), 0);
+    target->Show();
     EXPECT_EQ(targetList->GetTextColor(), RGB(10, 20, 30));
     EXPECT_EQ(targetList->GetTextBkColor(), RGB(40, 50, 60));
     EXPECT_EQ(targetList->GetBkColor(), RGB(70, 80, 90));

@@ -234,14 +234,18 @@ TEST_F(Preferences, TheFullRowBoxStylesEveryCategoryListAndSurvivesARestart) {
     Category* shown = AddCategoryTab("Shown");
     Category* hidden = AddCategoryTab("Hidden");
     window_->HideShownTab(1);
+    shown->Show();
     WithDialog([&](HWND dialog) {
         EXPECT_TRUE(Enabled(dialog, IDC_PREF_FULL_ROW));
         EXPECT_TRUE(DialogDriver::Checked(dialog, IDC_PREF_FULL_ROW)) << "the default style";
         DialogDriver::Click(dialog, IDC_PREF_FULL_ROW);
     });
     EXPECT_EQ(window_->listStyle() & LVS_EX_FULLROWSELECT, 0u);
-    for (Category* category : {shown, hidden})
+    for (Category* category : {shown, hidden}) {
+        category->Show();  // a list not made yet takes the style when it is
         EXPECT_EQ(SettingListOf(category)->GetExtendedStyle() & LVS_EX_FULLROWSELECT, 0u);
+        category->Hide();
+    }
 
     ReopenWindow();
     EXPECT_EQ(window_->listStyle() & LVS_EX_FULLROWSELECT, 0u);
