@@ -1,0 +1,108 @@
+// Auto-profiles from end to end: a game paired with a profile in Quillon's
+// "Autoprofiles" dialog gets that profile applied by the hook library, through
+// Pellam and Quillon's command line, before the game goes on.
+#include "auto_profile_dialog_res.h"
+#include "byte_io.h"
+#include "category_record.h"
+#include "dialog_driver.h"
+#include "file.h"
+#include "hook_session.h"
+#include "main_window_fixture.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+namespace {
+
+using namespace hooktest;
+
+const char kProfileKey[] = "Software\\QuillonTest\\AutoProfile";
+
+DWORD StoredNumber() {
+    DWORD value = 0, size = sizeof value;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return 0;
+    ::RegQueryValueExA(key, "Applied", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    ::RegCloseKey(key);
+    return value;
+}
+
+void StoreNumber(DWORD value) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr);
+    ::RegSetValueExA(key, "Applied", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), sizeof value);
+    ::RegCloseKey(key);
+}
+
+std::string GameCommand() {
+    char text[600] = "";
+    DWORD size = sizeof text - 1;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Pellam Suite\\Game Profile", 0,
+                        KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return "<no key>";
+    LONG result = ::RegQueryValueExA(key, "hook_game.exe", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(text), &size);
+    ::RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::string(text) : "<no value>";
+}
+
+// A profile that sets "Applied" to 7.
+std::vector<uint8_t> GameProfile() {
+    quillon::ByteWriter out;
+    out.WriteU32(1);  // format
+    out.WriteU32(1);  // one category
+    quillon::CategoryValuesRecord record;
+    record.key.root = 0x80000001u;  // HKEY_CURRENT_USER
+    record.key.subKey = kProfileKey;
+    quillon::SettingValueRecord value;
+    value.present = true;
+    value.valueName = "Applied";
+    value.type = quillon::kSettingTypeDWord;
+    value.dwordValue = 7;
+    record.values.push_back(value);
+    quillon::WriteCategoryValues(out, record);
+    return out.TakeBytes();
+}
+
+TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
+    HookSession session;
+    programkey::Prepare();
+    ProgramCopy program;
+    ::CreateDirectoryA((program.folder() + "\\Profiles").c_str(), nullptr);
+    ASSERT_TRUE(winlib::CFile::WriteReplacing(program.folder() + "\\Profiles\\Game.qlp", GameProfile()));
+    StoreNumber(1);
+
+    // The user pairs the game with "Game" in the running program's dialog.
+    testsupport::ChildProcess quillon;
+    ASSERT_TRUE(quillon.Start(program.exe(), "", program.folder()));
+    HWND window = testsupport::WaitForWindow("Quillon - v1.1", quillon.Id(), 120000);
+    ASSERT_NE(window, nullptr);
+    ::PostMessageA(window, WM_COMMAND, ID_PROFILES_AUTOPROFILES, 0);
+    HWND dialog = testsupport::WaitForWindow("Autoprofiles", quillon.Id(), 30000);
+    ASSERT_NE(dialog, nullptr);
+    // Shown once its controls are filled.
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return ::IsWindowVisible(dialog) != FALSE; }, 30000));
+    ASSERT_EQ(::SendDlgItemMessageA(dialog, IDC_AUTO_PROFILE, CB_GETCOUNT, 0, 0), 1);
+    DialogDriver::Select(dialog, IDC_AUTO_PROFILE, 0);
+    DialogDriver::SetText(dialog, IDC_AUTO_EXECUTABLE, "hook_game.exe");
+    DialogDriver::Click(dialog, IDC_AUTO_ADD);
+    EXPECT_EQ(GameCommand(), "\"" + program.exe() + "\" Profile=\"Game\"");
+    DialogDriver::Click(dialog, IDOK);
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(quillon.WaitForExit(60000), 0);
+    EXPECT_EQ(StoredNumber(), 1u) << "nothing applied yet";
+
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.StartGame("hook_game.exe")) << PellamHarness::Log();
+    EXPECT_EQ(StoredNumber(), 7u) << "applied before the game's first message came back\n"
+                                  << PellamHarness::Log();
+    EXPECT_EQ(session.CloseGame(), 0);
+    EXPECT_EQ(session.pellam.Stop(), 0);
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuillonTest");
+}
+
+}  // namespace
