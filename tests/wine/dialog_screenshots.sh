@@ -19,14 +19,15 @@ wineserver -w
 mkdir -p screenshots
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-# A layout of a program run before (no first-run installation), two profiles
-# and an animation to choose.
-printf '\x24\0\0\0\0\0\0\0\0\0\0\0\xff\xff\xff\xff\0\0\0\0\0' > "$folder/Tabs.stream"
+# Two profiles and an animation to choose; a layout of a program run before
+# (no first-run installation) is written before each shot.
 mkdir -p "$folder/Profiles"
 touch "$folder/Profiles/Fast.qlp" "$folder/Profiles/Desktop.qlp" "$folder/Ember_Animation.dll"
 cd "$folder"
 for shot in "40002:Preferences:preferences" "40018:Autoprofiles:autoprofiles" "40019:HotKeys:hotkeys"; do
   IFS=: read -r command title name <<< "$shot"
+  # The preview saves its tabs at close; each shot starts from the same layout.
+  printf '\x24\0\0\0\0\0\0\0\0\0\0\0\xff\xff\xff\xff\0\0\0\0\0' > "$folder/Tabs.stream"
   wine "$root/$bin/window_preview.exe" "$command" &
   program=$!
   for _ in $(seq 1 100); do
@@ -35,8 +36,16 @@ for shot in "40002:Preferences:preferences" "40018:Autoprofiles:autoprofiles" "4
   done
   sleep 2
   import -window root "$root/screenshots/$name.png"
+  echo "$name.png taken"
   wine "$root/$bin/close_window.exe" "$title" 5000 || true
   wine "$root/$bin/close_window.exe" "Quillon - v1.1" 10000 || true
+  # A preview that does not end is ended, so the next dialog is still taken.
+  for _ in $(seq 1 40); do kill -0 $program 2>/dev/null || break; sleep 0.5; done
+  if kill -0 $program 2>/dev/null; then
+    echo "the preview for $name did not end; ended by force"
+    kill $program 2>/dev/null || true
+    wineserver -k || true
+  fi
   wait $program 2>/dev/null || true
 done
 wineserver -k || true
