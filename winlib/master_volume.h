@@ -1,6 +1,6 @@
 // The master volume of the first waveform mixer: the volume control of its
-// speakers line, 0 to 65535. Plain Win32, so the companion's hook library
-// can use it as well as the program and the tests.
+// speakers line, 0 to 65535. One plain get and set, for the tests and their
+// programs to set and read back what the hook library's volume keys change.
 #pragma once
 
 #include <windows.h>
