@@ -4,6 +4,8 @@
 #include "auto_profile_dialog_res.h"
 #include "byte_io.h"
 #include "category_record.h"
+#include "companion_key.h"
+#include "companion_settings.h"
 #include "dialog_driver.h"
 #include "file.h"
 #include "hook_session.h"
@@ -20,34 +22,9 @@ using namespace hooktest;
 const char kProfileKey[] = "Software\\QuillonTest\\AutoProfile";
 
 DWORD StoredNumber() {
-    DWORD value = 0, size = sizeof value;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return 0;
-    ::RegQueryValueExA(key, "Applied", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
-    ::RegCloseKey(key);
+    DWORD value = 0;
+    companionkey::Number(kProfileKey, "Applied", value);
     return value;
-}
-
-void StoreNumber(DWORD value) {
-    HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kProfileKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr);
-    ::RegSetValueExA(key, "Applied", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), sizeof value);
-    ::RegCloseKey(key);
-}
-
-std::string GameCommand() {
-    char text[600] = "";
-    DWORD size = sizeof text - 1;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Pellam Suite\\Game Profile", 0,
-                        KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return "<no key>";
-    LONG result = ::RegQueryValueExA(key, "hook_game.exe", nullptr, nullptr,
-                                     reinterpret_cast<BYTE*>(text), &size);
-    ::RegCloseKey(key);
-    return result == ERROR_SUCCESS ? std::string(text) : "<no value>";
 }
 
 // A profile that sets "Applied" to 7.
@@ -74,7 +51,7 @@ TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
     ProgramCopy program;
     ::CreateDirectoryA((program.folder() + "\\Profiles").c_str(), nullptr);
     ASSERT_TRUE(winlib::CFile::WriteReplacing(program.folder() + "\\Profiles\\Game.qlp", GameProfile()));
-    StoreNumber(1);
+    companionkey::SetNumber(kProfileKey, "Applied", 1);
 
     // The user pairs the game with "Game" in the running program's dialog.
     testsupport::ChildProcess quillon;
@@ -90,7 +67,8 @@ TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
     DialogDriver::Select(dialog, IDC_AUTO_PROFILE, 0);
     DialogDriver::SetText(dialog, IDC_AUTO_EXECUTABLE, "hook_game.exe");
     DialogDriver::Click(dialog, IDC_AUTO_ADD);
-    EXPECT_EQ(GameCommand(), "\"" + program.exe() + "\" Profile=\"Game\"");
+    EXPECT_EQ(companionkey::Text(pellam::kGameProfileKey, "hook_game.exe"),
+              "\"" + program.exe() + "\" Profile=\"Game\"");
     DialogDriver::Click(dialog, IDOK);
     ::PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(quillon.WaitForExit(60000), 0);
