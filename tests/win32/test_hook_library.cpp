@@ -142,7 +142,14 @@ TEST(HookLibrary, HotKeysChangeTheRampAndVolumeAndAreStoredForGamesOnly) {
         // The game's own volume: Wine keeps one per process.
         ASSERT_EQ(::SendMessageA(window, WM_APP + 2, 32768, 0), 1);
         ASSERT_TRUE(testsupport::PressKeys(window, "alt+s"));
-        LRESULT raised = ::SendMessageA(window, WM_APP + 1, 0, 0);
+        // The key events reach the game after PressKeys returns: read until
+        // both steps are in (or ten seconds passed).
+        LRESULT raised = 0;
+        testsupport::PumpUntil([&] {
+            raised = ::SendMessageA(window, WM_APP + 1, 0, 0);
+            return raised > 32768 + 5000 &&
+                   GameValue("Game Sound", "hook_game.exe") == std::to_string(raised);
+        }, 10000);
         EXPECT_GT(raised, 32768 + 5000) << "one press and one release, 5% each";
         EXPECT_EQ(GameValue("Game Sound", "hook_game.exe"), std::to_string(raised));
     }
