@@ -94,8 +94,16 @@ BOOL WINAPI ReplacedCreateProcessW(const wchar_t* application, wchar_t* commandL
                                    DWORD flags, void* environment, const wchar_t* directory,
                                    STARTUPINFOW* startup, PROCESS_INFORMATION* info) {
     LogLine(1, "%s=>CreateProcessW()", g_process.exeName);
-    return ::CreateProcessW(application, commandLine, process, thread, inherit, flags, environment,
-                            directory, startup, info);
+    // Found, not imported: only the NT family has it.
+    using CreateW = BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*, SECURITY_ATTRIBUTES*, BOOL,
+                                  DWORD, void*, const wchar_t*, STARTUPINFOW*, PROCESS_INFORMATION*);
+    CreateW original = Original<CreateW>(kPatchCreateProcessW);
+    if (!original) {
+        ::SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+        return FALSE;
+    }
+    return original(application, commandLine, process, thread, inherit, flags, environment, directory,
+                    startup, info);
 }
 
 HINSTANCE WINAPI ReplacedShellExecuteA(HWND window, const char* operation, const char* file,

@@ -17,9 +17,9 @@ if [ -n "${DISPLAY:-}" ]; then
   export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-quillon}
   [ -d "$WINEPREFIX" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
-  # The program recognises Windows 98 to XP; as any later version it would
-  # put every category of the shipped databases among the hidden tabs.
-  wine reg add 'HKCU\Software\Wine\AppDefaults\Quillon.exe' /v Version /d winxp /f >/dev/null 2>&1
+  # As Wine's own Windows version: an earlier run of this script had Wine
+  # pretend to be Windows XP for the program.
+  wine reg delete 'HKCU\Software\Wine\AppDefaults\Quillon.exe' /f >/dev/null 2>&1 || true
   exec wine dist/Quillon.exe "$@"
 fi
 exec bash scripts/screenshot_run.sh "$@"

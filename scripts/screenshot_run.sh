@@ -23,9 +23,6 @@ mkdir -p screenshots
 # runs in a Wine desktop window, where Wine draws frames and captions itself.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-# The program recognises Windows 98 to XP; as any later version it would put
-# every category of the shipped databases among the hidden tabs.
-wine reg add 'HKCU\Software\Wine\AppDefaults\Quillon.exe' /v Version /d winxp /f >/dev/null 2>&1
 wineserver -w
 bash -c '
   close=build/win32/testbin/close_window.exe

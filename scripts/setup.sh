@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake make g++ clang libclang-rt-14-dev
-  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32 mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
   xvfb xauth x11-utils imagemagick python3
   nsis
@@ -15,7 +15,8 @@ packages=(
 # programs; elsewhere they run in the emulated test machine, which brings
 # its own (tests/wine/vm/make_image.sh).
 wine_packages=(
-  wine wine32:i386
+  # wine64: the test of the program on 64-bit Windows runs in a 64-bit prefix.
+  wine wine32:i386 wine64
   libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libxcomposite1:i386
   # The test desktop: Xorg's dummy driver gives Wine display modes and gamma
   # ramps (through XRandR, which Wine loads only if its 32-bit library is

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Checks the program folder: every binary is 32-bit, the programs are GUI
-# programs, nothing imports MinGW's runtime DLLs, and Quillon.exe imports no
+# programs, nothing imports MinGW's runtime DLLs, Quillon.exe imports no
 # user-interface DLL (it loads those at their first use, so "Profile=" starts
-# like a console tool).
+# like a console tool), and every import, Quillon.exe's late ones included,
+# is exported by Windows 98 (tools/import_audit).
+#   check_dist.sh <program folder> [Quillon.exe's late_imports.txt]
 set -uo pipefail
 dist=${1:?program folder}
+late=${2:-}
 objdump=i686-w64-mingw32-objdump
 status=0
 shopt -s nullglob
@@ -24,5 +27,9 @@ for f in "${files[@]}"; do
     [ -z "$extra" ] || { echo "$f: imports at start what it should load late:" $extra; status=1; }
   fi
 done
+audit=(python3 "$(dirname "$0")/../tools/import_audit/import_audit.py"
+       --table "$(dirname "$0")/../tools/import_audit/windows_exports.tsv" --objdump "$objdump")
+[ -n "$late" ] && audit+=(--late "Quillon.exe=$late")
+"${audit[@]}" "$dist" || status=1
 [ $status -eq 0 ] && echo "checked ${#files[@]} binaries in $dist"
 exit $status

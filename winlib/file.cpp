@@ -1,5 +1,7 @@
 #include "file.h"
 
+#include "exports.h"
+
 namespace winlib {
 
 bool CFile::Open(const std::string& path, unsigned flags) {
@@ -114,9 +116,13 @@ bool CFile::WriteReplacing(const std::string& path, const std::vector<uint8_t>& 
         return false;
     };
     if (!WriteAndFlush(temporary, bytes)) return fail();
-    if (::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    // Found, not imported: the NT family's call, a stub or missing on 9x.
+    using MoveFileExFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+    auto moveFileEx = GetExport<MoveFileExFn>(::GetModuleHandleA("kernel32.dll"), "MoveFileExA");
+    if (moveFileEx && moveFileEx(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    if (::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && ReplaceWithoutMoveFileEx(temporary, path))
+    if ((!moveFileEx || ::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) &&
+        ReplaceWithoutMoveFileEx(temporary, path))
         return true;
     return fail();
 }

@@ -1,23 +1,47 @@
 #include "list_background.h"
 
+#include "exports.h"
+#include "scoped.h"
+
 #include <commctrl.h>
 
 #include <vector>
 
 // The few GDI+ flat functions needed to turn a picture file into a bitmap.
-extern "C" {
+// GDI+ comes with Windows XP and later and is a separate install before, so
+// it is loaded when a picture is asked for: without it a list has no picture.
+namespace {
+
 struct QuillonGdiplusStartupInput {
     UINT32 GdiplusVersion;
     void* DebugEventCallback;
     BOOL SuppressBackgroundThread;
     BOOL SuppressExternalCodecs;
 };
-int WINAPI GdiplusStartup(ULONG_PTR* token, const QuillonGdiplusStartupInput* input, void* output);
-void WINAPI GdiplusShutdown(ULONG_PTR token);
-int WINAPI GdipCreateBitmapFromFile(const WCHAR* file, void** bitmap);
-int WINAPI GdipCreateHBITMAPFromBitmap(void* bitmap, HBITMAP* result, DWORD background);
-int WINAPI GdipDisposeImage(void* image);
-}
+
+struct Gdiplus {
+    using Startup = int(WINAPI*)(ULONG_PTR*, const QuillonGdiplusStartupInput*, void*);
+    using Shutdown = void(WINAPI*)(ULONG_PTR);
+    using BitmapFromFile = int(WINAPI*)(const WCHAR*, void**);
+    using HbitmapFromBitmap = int(WINAPI*)(void*, HBITMAP*, DWORD);
+    using DisposeImage = int(WINAPI*)(void*);
+
+    explicit Gdiplus(HMODULE module)
+        : startup(winlib::GetExport<Startup>(module, "GdiplusStartup")),
+          shutdown(winlib::GetExport<Shutdown>(module, "GdiplusShutdown")),
+          bitmapFromFile(winlib::GetExport<BitmapFromFile>(module, "GdipCreateBitmapFromFile")),
+          hbitmapFromBitmap(winlib::GetExport<HbitmapFromBitmap>(module, "GdipCreateHBITMAPFromBitmap")),
+          disposeImage(winlib::GetExport<DisposeImage>(module, "GdipDisposeImage")) {}
+    bool complete() const { return startup && shutdown && bitmapFromFile && hbitmapFromBitmap && disposeImage; }
+
+    Startup startup;
+    Shutdown shutdown;
+    BitmapFromFile bitmapFromFile;
+    HbitmapFromBitmap hbitmapFromBitmap;
+    DisposeImage disposeImage;
+};
+
+}  // namespace
 
 namespace winlib {
 namespace {
@@ -28,16 +52,19 @@ HBITMAP LoadPicture(const std::string& path) {
     std::vector<WCHAR> widePath(static_cast<size_t>(length));
     ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath.data(), length);
 
+    ScopedLibrary library(::LoadLibraryA("gdiplus.dll"));
+    Gdiplus gdiplus(library.get());
+    if (!gdiplus.complete()) return nullptr;
     QuillonGdiplusStartupInput input{1, nullptr, FALSE, FALSE};
     ULONG_PTR token = 0;
-    if (GdiplusStartup(&token, &input, nullptr) != 0) return nullptr;
+    if (gdiplus.startup(&token, &input, nullptr) != 0) return nullptr;
     HBITMAP result = nullptr;
     void* picture = nullptr;
-    if (GdipCreateBitmapFromFile(widePath.data(), &picture) == 0) {
-        if (GdipCreateHBITMAPFromBitmap(picture, &result, 0xFF000000) != 0) result = nullptr;
-        GdipDisposeImage(picture);
+    if (gdiplus.bitmapFromFile(widePath.data(), &picture) == 0) {
+        if (gdiplus.hbitmapFromBitmap(picture, &result, 0xFF000000) != 0) result = nullptr;
+        gdiplus.disposeImage(picture);
     }
-    GdiplusShutdown(token);
+    gdiplus.shutdown(token);
     return result;
 }
 

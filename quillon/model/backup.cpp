@@ -90,7 +90,7 @@ BackupFile Snapshot(const CategoryKey& key) {
     backup.root = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(key.root));
     backup.subKey = key.subKey;
     RegKey handle;
-    if (handle.Open(key.root, key.subKey) == ERROR_SUCCESS) ReadValues(handle.handle(), backup);
+    if (handle.Open(key.root, key.subKey, RegistryView::Native) == ERROR_SUCCESS) ReadValues(handle.handle(), backup);
     return backup;
 }
 
@@ -152,7 +152,7 @@ bool RestoreCategory(Category& category, const std::string& fileName) {
     CategoryKey& key = category.model().key;
     if (key.dynamic) key.Resolve();
     RegKey reg;
-    if (reg.Create(key.root, key.subKey) != ERROR_SUCCESS) return false;
+    if (reg.Create(key.root, key.subKey, RegistryView::Native) != ERROR_SUCCESS) return false;
     DeleteAllValues(reg.handle());
 
     bool ok = true;

@@ -21,10 +21,10 @@ bool Category::SetPresent(int row, bool present) {
     if (!setting) return false;
     RegKey key;
     if (present) {
-        key.Create(model_.key.root, model_.key.subKey);
+        key.Create(model_.key.root, model_.key.subKey, RegistryView::Native);
         setting->Write(key.handle());
     } else {
-        key.Open(model_.key.root, model_.key.subKey);
+        key.Open(model_.key.root, model_.key.subKey, RegistryView::Native);
         setting->Delete(key.handle());
     }
     return true;
@@ -40,7 +40,7 @@ bool Category::Step(int row, bool forward) {
     // A value that is not in the registry changes only in memory.
     if (setting->present) {
         RegKey key;
-        key.Create(model_.key.root, model_.key.subKey);
+        key.Create(model_.key.root, model_.key.subKey, RegistryView::Native);
         setting->Write(key.handle());
     }
     return true;
@@ -50,7 +50,7 @@ void Category::RemoveRows(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     RegKey key;
-    key.Open(model_.key.root, model_.key.subKey);
+    key.Open(model_.key.root, model_.key.subKey, RegistryView::Native);
     // From the last row up, so earlier row numbers stay valid.
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         Setting* setting = SettingAt(*row);
@@ -65,7 +65,7 @@ bool Category::ReplaceSetting(int row, std::unique_ptr<Setting> replacement) {
     if (!old || !replacement) return false;
     if (old->present) {
         RegKey key;
-        key.Open(model_.key.root, model_.key.subKey);
+        key.Open(model_.key.root, model_.key.subKey, RegistryView::Native);
         old->Delete(key.handle());
         // The replacement read the value before it was deleted; with the same
         // value name it must not claim a value the registry no longer has.

@@ -70,7 +70,7 @@ bool CategoryModel::Assign(const quillon::CategoryRecord& record) {
     CategoryKey newKey = CategoryKey::FromRecord(record.key);
     newKey.Resolve();
     RegKey regKey;
-    regKey.Open(newKey.root, newKey.subKey);
+    regKey.Open(newKey.root, newKey.subKey, RegistryView::Native);
     std::vector<std::unique_ptr<Setting>> newSettings;
     for (const auto& settingRecord : record.settings) {
         auto setting = Setting::FromRecord(settingRecord, regKey.handle());
@@ -131,7 +131,7 @@ bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
     cardMask = body.cardMask;
     osMask = body.osMask;
     RegKey regKey;
-    regKey.Open(key.root, key.subKey);
+    regKey.Open(key.root, key.subKey, RegistryView::Native);
 
     // First setting (in list order) for each value name, ignoring case.
     std::map<std::wstring, size_t> byValueName;
@@ -167,7 +167,7 @@ bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
 void CategoryModel::Refresh() {
     key.Resolve();
     RegKey regKey;
-    regKey.Create(key.root, key.subKey);
+    regKey.Create(key.root, key.subKey, RegistryView::Native);
     for (auto& setting : settings) setting->Read(regKey.handle());
 }
 

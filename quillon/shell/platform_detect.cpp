@@ -110,10 +110,12 @@ void DetectOs(PlatformInfo& info) {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     if (!::GetVersionExA(&version)) {
-        OsFromVersion(0, 0, 0, info);
+        OsFromVersion(0, 0, 0, 0, info);
         return;
     }
-    OsFromVersion(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion, info);
+    // Windows 9x keeps the version in the build number's high word.
+    uint32_t build = version.dwPlatformId == 2 ? version.dwBuildNumber : version.dwBuildNumber & 0xFFFF;
+    OsFromVersion(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion, build, info);
 }
 
 void ResolveRememberedCard(PlatformInfo& info, HWND owner) {

@@ -54,10 +54,31 @@ int32_t CardVendorFromCard(int32_t card) {
     }
 }
 
-void OsFromVersion(uint32_t platformId, uint32_t major, uint32_t minor, PlatformInfo& info) {
+namespace {
+
+// The OS bit of an NT version; 0 for one outside the names (NT 4, versions
+// after 10.0).
+int32_t NtOsBit(uint32_t major, uint32_t minor, uint32_t build) {
+    if (major == 5) return minor == 0 ? 4 : 8;  // 2000; XP and Server 2003
+    if (major == 6) {
+        switch (minor) {
+        case 0: return 16;          // Vista
+        case 1: return 32;          // 7
+        case 2: case 3: return 64;  // 8 and 8.1
+        default: return 0;
+        }
+    }
+    if (major == 10 && minor == 0) return build >= 22000 ? 256 : 128;  // 11 : 10
+    return 0;
+}
+
+}  // namespace
+
+void OsFromVersion(uint32_t platformId, uint32_t major, uint32_t minor, uint32_t build,
+                   PlatformInfo& info) {
     if (platformId == 2) {
         info.osFamily = 1;
-        info.os = major != 5 ? 0 : minor == 0 ? 4 : 8;
+        info.os = NtOsBit(major, minor, build);
     } else if (platformId == 1) {
         info.osFamily = 2;
         info.os = 1;  // every 9x version, ME included, counts as Windows 98

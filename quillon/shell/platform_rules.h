@@ -32,8 +32,10 @@ CardId CardFromDeviceString(const std::string& deviceString);
 // The vendor of a remembered card bit.
 int32_t CardVendorFromCard(int32_t card);
 
-// platformId: 2 NT, 1 Windows 9x (as GetVersionEx reports).
-void OsFromVersion(uint32_t platformId, uint32_t major, uint32_t minor, PlatformInfo& info);
+// platformId: 2 NT, 1 Windows 9x (as GetVersionEx reports). The build number
+// tells Windows 11 (10.0, build 22000 and later) from Windows 10.
+void OsFromVersion(uint32_t platformId, uint32_t major, uint32_t minor, uint32_t build,
+                   PlatformInfo& info);
 
 // Whether a category's target masks include this platform.
 bool PlatformMatches(const PlatformInfo& info, uint64_t cardMask, uint32_t osMask);

@@ -37,7 +37,7 @@ bool ApplyRecord(quillon::ByteReader& in, const CategoryFinder* finder) {
 
     bool intact;
     RegKey opened;
-    if (resolved && opened.Open(key.root, key.subKey) == ERROR_SUCCESS) {
+    if (resolved && opened.Open(key.root, key.subKey, RegistryView::Native) == ERROR_SUCCESS) {
         intact = CategoryModel::ApplyValues(in, opened.handle(), kMaxProfileString);
     } else {
         // A missing key or key-lookup DLL: the values are passed over.

@@ -81,13 +81,13 @@ bool AddCategoryDialog::OnCommand(WORD id, WORD code, HWND) {
 }
 
 bool AddCategoryDialog::AcceptStaticKey() {
-    if (RegKey().Open(root, subKey) == ERROR_SUCCESS) return true;
+    if (RegKey().Open(root, subKey, RegistryView::Native) == ERROR_SUCCESS) return true;
     if (CurrentPrompt().Ask(m_hWnd,
                             "The given registry key does not exist. Do you want to create it?",
                             "Confirm create", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return false;
     RegKey created;
-    created.Create(root, subKey);  // accepted even if this fails
+    created.Create(root, subKey, RegistryView::Native);  // accepted even if this fails
     return true;
 }
 

@@ -47,7 +47,7 @@ void AddSettingDialog::OnOK() {
     std::unique_ptr<Setting> setting;
     {
         RegKey key;
-        key.Open(root_, subKey_);
+        key.Open(root_, subKey_, RegistryView::Native);
         if (form.isString)
             setting = std::make_unique<StringSetting>(form.name, form.valueName, form.comment,
                                                       key.handle());

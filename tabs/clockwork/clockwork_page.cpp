@@ -4,6 +4,7 @@
 #include "companion_registry.h"
 #include "driver_install.h"
 #include "probe_device.h"
+#include "wow64.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -65,7 +66,10 @@ bool ClockworkPage::Init(HWND mainWindow) {
     ::SendMessageA(mainWindow, UM_GETPLATFORM, sizeof platform, reinterpret_cast<LPARAM>(platform));
     if (static_cast<uint32_t>(platform[3]) != kPlainRadeon) return false;
 
-    if (platform[5] == kNtFamily) {
+    if (platform[5] == kNtFamily && winlib::RunsUnderWow64()) {
+        values_.driverReady = false;
+        TellDriverCannotRun(mainWindow);
+    } else if (platform[5] == kNtFamily) {
         if (!DriverServiceInstalled()) {
             // Whatever the answer, the driver cannot load before a restart.
             values_.driverReady = false;

@@ -54,6 +54,10 @@ bool DriverServiceInstalled() {
     return ::RegQueryValueExA(raw, "Start", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+void TellDriverCannotRun(HWND owner) {
+    ::MessageBoxA(owner, kNoDriverOn64BitText, "Radeon overclocking", MB_ICONINFORMATION | MB_OK);
+}
+
 void OfferDriverInstallation(HWND owner) {
     if (::MessageBoxA(owner,
                       "To make overclocking possible the r6probe.sys file needs to be installed and "

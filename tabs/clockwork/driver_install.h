@@ -18,6 +18,13 @@ bool DriverServiceInstalled();
 // driver can be used after the next restart either way.
 void OfferDriverInstallation(HWND owner);
 
+// 64-bit Windows loads no 32-bit kernel driver: instead of the offer, the
+// user is told why the clocks cannot be read or set there.
+constexpr char kNoDriverOn64BitText[] =
+    "This is 64-bit Windows. The r6probe driver is a 32-bit kernel driver, which 64-bit Windows "
+    "cannot load, so the clocks cannot be read or set here.";
+void TellDriverCannotRun(HWND owner);
+
 // Windows 9x: copies "r6probe.vxd" unless the system folder has one.
 void CopyVxdDriver();
 

@@ -31,20 +31,30 @@ TEST(PlatformRules, DeviceStrings) {
 
 TEST(PlatformRules, VersionsVendorsAndMatching) {
     struct Case {
-        uint32_t platform, major, minor;
+        uint32_t platform, major, minor, build;
         int32_t os, family;
     } versions[] = {
-        {1, 4, 90, 1, 2},  // Windows ME counts as 98
-        {1, 4, 10, 1, 2},
-        {2, 5, 0, 4, 1},
-        {2, 5, 1, 8, 1},
-        {2, 5, 2, 8, 1},
-        {2, 6, 0, 0, 1},
-        {0, 3, 1, 0, 0},
+        {1, 4, 90, 3000, 1, 2},  // Windows ME counts as 98
+        {1, 4, 10, 2222, 1, 2},
+        {2, 4, 0, 1381, 0, 1},   // NT 4 is none of the names
+        {2, 5, 0, 2195, 4, 1},
+        {2, 5, 1, 2600, 8, 1},
+        {2, 5, 2, 3790, 8, 1},
+        {2, 6, 0, 6002, 16, 1},
+        {2, 6, 1, 7601, 32, 1},
+        {2, 6, 2, 9200, 64, 1},
+        {2, 6, 3, 9600, 64, 1},   // 8.1 shares Windows 8's bit
+        {2, 6, 4, 9841, 0, 1},    // a preview numbering, none of the names
+        {2, 10, 0, 19045, 128, 1},
+        {2, 10, 0, 21999, 128, 1},
+        {2, 10, 0, 22000, 256, 1},
+        {2, 10, 1, 30000, 0, 1},
+        {2, 11, 0, 30000, 0, 1},
+        {0, 3, 1, 0, 0, 0},
     };
     for (const auto& v : versions) {
         PlatformInfo info;
-        OsFromVersion(v.platform, v.major, v.minor, info);
+        OsFromVersion(v.platform, v.major, v.minor, v.build, info);
         EXPECT_EQ(info.os, v.os) << v.major << "." << v.minor;
         EXPECT_EQ(info.osFamily, v.family);
     }
@@ -64,6 +74,14 @@ TEST(PlatformRules, VersionsVendorsAndMatching) {
     EXPECT_FALSE(PlatformMatches(info, 0, ~0u)) << "card mask 0 hides everything";
     EXPECT_FALSE(PlatformMatches(info, 16, 4));
     EXPECT_TRUE(PlatformMatches(info, 16, 8));
+    info.os = 128;  // Windows 10: old masks keep their meaning
+    EXPECT_TRUE(PlatformMatches(info, 16, 0xffffffffu));
+    EXPECT_FALSE(PlatformMatches(info, 16, 8)) << "a category for XP alone";
+    info.card = 256;  // "Other card"
+    EXPECT_TRUE(PlatformMatches(info, ~0ull, 0xffffffffu));
+    EXPECT_FALSE(PlatformMatches(info, 0x7f, 0xffffffffu));
+    EXPECT_EQ(CardVendorFromCard(128), 0);
+    EXPECT_EQ(CardVendorFromCard(256), 0);
     info.card = 0;
     EXPECT_FALSE(PlatformMatches(info, ~0ull, ~0u)) << "an unknown card matches nothing";
 }

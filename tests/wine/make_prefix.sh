@@ -16,10 +16,3 @@ wineserver -w
 # one on every hide and destroy.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
-# The shell and plug-in tests run as Windows XP, a version the program targets, so that
-# imported categories are shown (under the default version the platform is
-# not recognised and every category is hidden).
-for program in shell_tests.exe plugin_tests.exe; do
-  wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program" /v Version /d winxp /f >/dev/null 2>&1
-done
-wineserver -w
