@@ -49,8 +49,8 @@ TEST(CategoryDialog, NewCategoryDefaultsAndCreatePrompt) {
     EXPECT_TRUE(staticChosen);
     EXPECT_FALSE(dllEnabled);
     EXPECT_TRUE(subKeyEnabled);
-    EXPECT_EQ(cards, 7);
-    EXPECT_EQ(oses, 4);
+    EXPECT_EQ(cards, 9) << "the seven cards, Intel and Other card";
+    EXPECT_EQ(oses, 9) << "Windows 98 to 11";
     EXPECT_EQ(askedAfterNo, 1u);
     EXPECT_EQ(nameAfterNo, "Tweaks");
     ASSERT_EQ(prompt.asked.size(), 2u);
@@ -63,7 +63,7 @@ TEST(CategoryDialog, NewCategoryDefaultsAndCreatePrompt) {
     EXPECT_EQ(dialog.root, HKEY_CURRENT_USER);
     EXPECT_FALSE(dialog.dynamic);
     EXPECT_EQ(dialog.osMask, 0u) << "no operating system selected";
-    EXPECT_EQ(dialog.cardMask, 0x7Dull);
+    EXPECT_EQ(dialog.cardMask, 0x1FDull);
 }
 
 TEST(CategoryDialog, EditModeUpdatesAndRefreshesTheCategory) {

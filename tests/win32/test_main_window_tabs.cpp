@@ -221,8 +221,8 @@ TEST_F(MainWindowTabs, AddCategoryCommandMakesACurrentEditableTab) {
     EXPECT_EQ(Highlighted(), 0);
     EXPECT_EQ(added->model().key.subKey, subKey);
     EXPECT_EQ(added->model().key.root, HKEY_CURRENT_USER);
-    EXPECT_EQ(added->model().cardMask, 0x7Eull) << "the dialog's masks are kept";
-    EXPECT_EQ(added->model().osMask, 0xFu);
+    EXPECT_EQ(added->model().cardMask, 0x1FEull) << "the dialog's masks are kept";
+    EXPECT_EQ(added->model().osMask, 0x1FFu);
     auto* list = dynamic_cast<CSettingList*>(added->view());
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->IsWindowVisible());
