@@ -5,6 +5,7 @@
 // Usage: startup_bench.exe <dist folder> <bare_window.exe>
 // Each program runs from a scratch folder; the best of several starts counts.
 #include "category.h"
+#include "database_file.h"
 #include "file.h"
 #include "layout_file.h"
 #include "program_runs.h"
@@ -78,19 +79,58 @@ bool Copy(const std::string& from, const std::string& to, const std::string& fil
     return ::CopyFileA((from + "\\" + file).c_str(), (to + "\\" + file).c_str(), FALSE) != 0;
 }
 
-// The shipped layout with what it names, and nothing else to offer.
+// Files of the program folder whose names end in 'suffix'.
+std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& suffix) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = ::FindFirstFileA((folder + "\\*" + suffix).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The layout a first start makes of the delivered folder: every tab plug-in
+// and every category of the shipped databases on the tab bar, and the fire
+// animation; with the files it names, and nothing else to offer. The build
+// delivers no "Tabs.stream", so the layout is made here.
 bool PrepareShipped(const std::string& dist, const std::string& folder, std::string& animation) {
-    std::vector<uint8_t> bytes;
     quillon::Layout layout;
-    if (!winlib::CFile::ReadAll(dist + "\\Tabs.stream", bytes) ||
-        quillon::ReadLayout(bytes, layout) != quillon::LayoutRead::Complete)
-        return false;
-    bool copied = Copy(dist, folder, "Quillon.exe") && Copy(dist, folder, "Tabs.stream");
+    for (const std::string& plugin : FilesEndingIn(dist, "_Tab.dll")) {
+        quillon::LayoutTab tab;
+        tab.type = quillon::kTabTypePlugin;
+        tab.pluginFile = plugin;
+        layout.tabs.push_back(tab);
+    }
+    for (const std::string& file : FilesEndingIn(dist, ".tweakdb")) {
+        std::vector<uint8_t> bytes;
+        if (!winlib::CFile::ReadAll(dist + "\\" + file, bytes)) return false;
+        for (const quillon::DatabaseEntry& entry : quillon::ReadDatabase(bytes).categories) {
+            quillon::LayoutTab tab;
+            tab.name = entry.name;
+            tab.category.key = entry.record.key;
+            tab.category.cardMask = entry.record.body.cardMask;
+            tab.category.osMask = entry.record.body.osMask;
+            tab.category.settings = entry.record.body.settings;
+            layout.tabs.push_back(tab);
+        }
+    }
+    if (layout.tabs.empty()) return false;
+    layout.shownCount = layout.tabs.size();
+    layout.currentIndex = 0;
+    layout.animation = "Ember_Animation.dll";
+    std::vector<uint8_t> bytes;
+    if (!quillon::LayoutBytes(layout, bytes)) return false;
+    bool copied = Copy(dist, folder, "Quillon.exe") && Copy(dist, folder, layout.animation);
     for (const quillon::LayoutTab& tab : layout.tabs)
         if (tab.type == quillon::kTabTypePlugin) copied = copied && Copy(dist, folder, tab.pluginFile);
-    if (!layout.animation.empty()) copied = copied && Copy(dist, folder, layout.animation);
+    // Key-lookup DLLs of dynamic categories.
+    for (const std::string& lookup : FilesEndingIn(dist, "Key.dll")) copied = copied && Copy(dist, folder, lookup);
     animation = layout.animation;
-    return copied;
+    return copied && winlib::CFile::WriteReplacing(folder + "\\Tabs.stream", bytes);
 }
 
 // 'categories' categories of 'settingsEach' settings each, every value in the
@@ -139,7 +179,7 @@ int main(int argc, char** argv) {
     std::string shipped = MakeFolder("quillon_start_shipped"), large = MakeFolder("quillon_start_large");
     std::string animation;
     if (!PrepareShipped(dist, shipped, animation) || !PrepareLarge(dist, large, animation, 50, 50)) {
-        std::printf("cannot prepare the layouts from %s\n", dist.c_str());
+        std::printf("cannot prepare the layouts from the delivered files of %s\n", dist.c_str());
         return 1;
     }
     double bare = Best(argv[2], shipped);
