@@ -2,6 +2,7 @@
 
 #include "companion_registry.h"
 #include "companion_settings.h"
+#include "file.h"
 #include "scoped.h"
 
 #include <objbase.h>
@@ -43,6 +44,16 @@ void DeleteRunValue(const char* name) {
         return;
     winlib::ScopedRegKey key(raw);
     ::RegDeleteValueA(key.get(), name);
+}
+
+// A copy refused because the installed file is in use (its hook library
+// stays mapped into programs until they end) leaves nothing to do when the
+// file in use is already this one.
+bool AlreadyInstalled(const char* file, const std::string& installed) {
+    constexpr uint64_t kMaxCompanionBytes = 16u * 1024 * 1024;
+    std::vector<uint8_t> ours, theirs;
+    return winlib::CFile::ReadAll(file, ours, kMaxCompanionBytes) &&
+           winlib::CFile::ReadAll(installed, theirs, kMaxCompanionBytes) && ours == theirs;
 }
 
 std::string StartupShortcutPath() {
@@ -121,7 +132,9 @@ bool InstallCompanion() {
     bool copied = true;
     for (const char* file : {kCompanionDll, kCompanionExe}) {
         std::string installed = InstalledCompanionFile(file);
-        copied = !installed.empty() && ::CopyFileA(file, installed.c_str(), FALSE) && copied;
+        copied = !installed.empty() &&
+                 (::CopyFileA(file, installed.c_str(), FALSE) || AlreadyInstalled(file, installed)) &&
+                 copied;
     }
     std::string shortcut = StartupShortcutPath();
     if (!shortcut.empty())

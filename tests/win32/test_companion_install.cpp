@@ -180,4 +180,25 @@ TEST_F(CompanionInstall, AFailedCopyIsReportedAndTheRestIsStillDone) {
     EXPECT_NE(WaitForCompanion(), nullptr) << "the copied Pellam.exe is started";
 }
 
+// Pellam.dll stays mapped into programs after Pellam ends, so the copy over
+// it is refused; when the file in use is the shipped one, nothing is wrong.
+TEST_F(CompanionInstall, AnInstalledFileInUseCountsAsInstalledOnlyWhenItIsTheSame) {
+    ShipCompanion();
+    for (bool same : {true, false}) {
+        std::string installed = InstalledCompanionFile("Pellam.dll");
+        ASSERT_TRUE(::CopyFileA(same ? "Pellam.dll" : "Pellam.exe", installed.c_str(), FALSE));
+        if (!same) {
+            std::ofstream(installed, std::ios::app) << "an older build";
+        }
+        HANDLE inUse = ::CreateFileA(installed.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+        prompt_.asked.clear();
+        OpenWithLayout(nullptr);
+        ::CloseHandle(inUse);
+        EXPECT_EQ(prompt_.asked.size(), same ? 0u : 1u) << (same ? "the same file" : "another file");
+        Uninstall();
+    }
+}
+
 }  // namespace

@@ -10,15 +10,24 @@ set -uo pipefail
 prefix=$1 dist=$2 delivered=$3 databases=$4 testbin=$5
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-fail() { echo "FAILED: $*"; exit 1; }
 close=$testbin/close_window.exe
 title="Quillon - v1.1"
 source "$(dirname "$0")/first_start.sh"
+fail() { echo "FAILED: $*"; end_prefix_programs; exit 1; }
 
 folder="$prefix/drive_c/First run"
 version_key='HKCU\Software\Wine\AppDefaults\Quillon.exe'
 cleanup() { wine reg delete "$version_key" /f >/dev/null 2>&1; rm -rf "$folder"; }
 trap cleanup EXIT
+
+shipped_categories() { sed -n 's/^category "\(.*\)"$/\1/p' "$databases"/*.txt; }
+shows_every_category() {
+  local tabs
+  tabs=$(wine "$close" --tab-names "$title" | tr -d '\r')
+  while IFS= read -r category; do
+    grep -qxF "$category" <<<"$tabs" || return 1
+  done < <(shipped_categories)
+}
 
 # first_start_as <Wine's Windows version>
 first_start_as() {
@@ -33,14 +42,18 @@ first_start_as() {
 
   wine "C:\\First run\\Quillon.exe" &
   local program=$!
-  answer_first_start "$close" "$title" || fail "Quillon did not show its window as $version"
+  # The start is over once every shipped category is a tab (or, should one
+  # never come, after the time allowed, and the missing ones are listed).
+  local answered=1
+  answer_first_start "$close" "$title" shows_every_category || answered=0
   local tabs
   tabs=$(wine "$close" --tab-names "$title" | tr -d '\r')
   echo "tabs: $(tr '\n' '|' <<<"$tabs")"
   local missing=0
   while IFS= read -r category; do
     grep -qxF "$category" <<<"$tabs" || { echo "no tab for the shipped category \"$category\""; missing=1; }
-  done < <(sed -n 's/^category "\(.*\)"$/\1/p' "$databases"/*.txt)
+  done < <(shipped_categories)
+  [ $answered -eq 1 ] || fail "Quillon's first start did not end with every shipped category as a tab as $version"
   wine "$close" "$title" 20000 || fail "Quillon did not close"
   wait $program
   end_companion "$close"

@@ -1,13 +1,17 @@
 # Sourced by the Wine scripts that start the program as a user does:
-#   answer_first_start <close_window.exe> <main window title>
+#   answer_first_start <close_window.exe> <main window title> [ready command...]
 # Answers the questions of a first start until the main window stands alone:
 # picks "GeForce" when the graphics card is not recognised (with a Radeon the
 # overclocking tab offers to install its driver; that offer is declined should
-# it come), and says Yes to every plug-in and tweak database offered. Returns 1 when the window did
-# not come within two minutes.
+# it come), and says Yes to every plug-in and tweak database offered. With a
+# ready command, the start is over when that command succeeds (say, every
+# expected tab is there); without, after three quiet looks at the window.
+# Returns 1 when the window did not come, or stopped at a question nobody
+# expected (printed), within the five minutes allowed.
 answer_first_start() {
-  local close=$1 title=$2 quiet=0
-  for _ in $(seq 1 120); do
+  local close=$1 title=$2 quiet=0 stuck=0 deadline=$((SECONDS + 300))
+  shift 2
+  while [ $SECONDS -lt $deadline ]; do
     if wine "$close" --find "Select graphic card"; then
       wine "$close" --pick "Select graphic card" 1042 3; quiet=0
     elif wine "$close" --find "Install"; then
@@ -17,10 +21,22 @@ answer_first_start() {
     elif wine "$close" --find "Confirm import"; then
       wine "$close" --press "Confirm import" 6; quiet=0
     elif wine "$close" --find "$title"; then
-      # Three quiet looks in a row: discovery has asked everything it asks
-      # (a plug-in it was told to add may take a moment to load).
-      quiet=$((quiet + 1))
-      [ $quiet -ge 3 ] && return 0
+      # Another window of the program that stays up is a question this
+      # script does not know: the start cannot go on by itself.
+      local popups
+      popups=$(wine "$close" --popups "$title" | tr -d '\r')
+      if [ -n "$popups" ]; then
+        stuck=$((stuck + 1)); quiet=0
+        [ $stuck -ge 5 ] && { echo "the start stopped at a question:"; echo "$popups"; return 1; }
+      elif [ $# -gt 0 ]; then
+        stuck=0
+        "$@" && return 0
+      else
+        # Three quiet looks in a row: discovery has asked everything it asks
+        # (a plug-in it was told to add may take a moment to load).
+        stuck=0; quiet=$((quiet + 1))
+        [ $quiet -ge 3 ] && return 0
+      fi
     fi
     sleep 1
   done
@@ -36,4 +52,11 @@ end_companion() {
   local close=$1
   wine "$close" --find "Pellam" || return 0
   wine "$close" "Pellam" 60000 || echo "the companion Pellam did not end"
+}
+
+# After a failure: whatever the test started in the prefix is ended, so that
+# no program is left holding the test's output open or running into the
+# tests after it.
+end_prefix_programs() {
+  wineserver -k 2>/dev/null || true
 }

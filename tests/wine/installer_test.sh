@@ -10,9 +10,9 @@ prefix=$1 setup=$2 stage=$3 testbin=$4
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 [ -f "$setup" ] || { echo "skipped: no setup program (makensis is not installed here)"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
 close=$testbin/close_window.exe
 source "$(dirname "$0")/first_start.sh"
+fail() { echo "FAILED: $*"; end_prefix_programs; exit 1; }
 
 folder="$prefix/drive_c/Program Files/Quillon"
 rm -rf "$folder"
