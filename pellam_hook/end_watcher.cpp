@@ -1,7 +1,7 @@
 #include "end_watcher.h"
 
+#include "end_actions.h"
 #include "hook_state.h"
-#include "volume_control.h"
 
 #include <cstring>
 
@@ -24,28 +24,29 @@ constexpr DWORD kPollMs = 250;
 HANDLE g_stop = nullptr;
 HANDLE g_thread = nullptr;
 
-void CarryOutEndActions(const StartRecord& record) {
+// The events are Pellam's own handles: this thread runs in its process.
+HANDLE SharedEvent(uint32_t value) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(value)); }
+
+void CarryOutRecordedEnd(const StartRecord& record) {
     LogLine(1, "%s [%X] ended without detaching; its end actions run here", record.exeName,
             static_cast<unsigned>(record.processId));
-    if (record.gamma) {
-        SetSharedGamma(pellam::GammaTriple{record.savedGamma, record.savedContrast, record.savedBrightness});
-        ApplyGammaRamp(false);
-    }
-    if (record.sound) VolumeControl().SetVolume(record.savedVolume);
-    if (record.desktop) {
-        DEVMODEA mode{};
-        mode.dmSize = sizeof mode;
-        mode.dmPelsWidth = record.width;
-        mode.dmPelsHeight = record.height;
-        mode.dmBitsPerPel = record.bitsPerPixel;
-        mode.dmDisplayFrequency = record.frequency;
-        mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
-        ::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
-    }
-    // The events are Pellam's own handles: this thread runs in its process.
-    if (record.profile) ::SetEvent(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.profileResetEvent)));
-    if (record.overclock)
-        ::SetEvent(reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.overclockResetEvent)));
+    EndActions actions;
+    actions.gamma = record.gamma;
+    actions.savedGamma = pellam::GammaTriple{record.savedGamma, record.savedContrast, record.savedBrightness};
+    actions.sound = record.sound;
+    actions.savedVolume = record.savedVolume;
+    actions.desktop = record.desktop;
+    actions.savedDesktop.dmSize = sizeof actions.savedDesktop;
+    actions.savedDesktop.dmPelsWidth = record.width;
+    actions.savedDesktop.dmPelsHeight = record.height;
+    actions.savedDesktop.dmBitsPerPel = record.bitsPerPixel;
+    actions.savedDesktop.dmDisplayFrequency = record.frequency;
+    actions.savedDesktop.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+    actions.profile = record.profile;
+    actions.profileReset = SharedEvent(g_shared.profileResetEvent);
+    actions.overclock = record.overclock;
+    actions.overclockReset = SharedEvent(g_shared.overclockResetEvent);
+    CarryOutEndActions(actions, record.exeName, EndLog::Quiet);
 }
 
 DWORD WINAPI WatchEnds(void*) {
@@ -65,7 +66,7 @@ DWORD WINAPI WatchEnds(void*) {
             StartRecord copy = record;
             if (::InterlockedCompareExchange(&record.processId, 0, id) != id) continue;
             record.ready = 0;
-            CarryOutEndActions(copy);
+            CarryOutRecordedEnd(copy);
         }
     }
     for (HANDLE process : processes)

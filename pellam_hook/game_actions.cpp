@@ -2,6 +2,7 @@
 // volume are applied, games may get an 800x600 desktop, and its auto-profile
 // and overclocking commands run through Pellam before it goes on; at its end
 // each is undone and Pellam is told to run the matching "Reset" commands.
+#include "end_actions.h"
 #include "end_watcher.h"
 #include "guarded_memory.h"
 #include "hook_state.h"
@@ -51,19 +52,6 @@ HANDLE DuplicateResetEvent(HANDLE companion, uint32_t event) {
     return copy;
 }
 
-void SignalReset(bool& applied, HANDLE& event, const char* nothingText) {
-    if (!applied) {
-        LogLine(2, "%s", nothingText);
-        return;
-    }
-    if (event) {
-        ::SetEvent(event);
-        ::CloseHandle(event);
-    }
-    event = nullptr;
-    applied = false;
-}
-
 bool SameName(const char* a, const char* b) { return a && ::lstrcmpiA(a, b) == 0; }
 
 }  // namespace
@@ -100,15 +88,8 @@ bool IsGameProcess() {
     return false;
 }
 
-void SwitchDesktop(bool on) {
-    if (!on) {
-        if (!g_process.desktopChanged) return;
-        g_process.desktopChanged = false;
-        if (::ChangeDisplaySettingsA(&g_process.savedDesktop, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL)
-            LogLine(1, "Desktop restored to %dx%d", static_cast<int>(g_process.savedDesktop.dmPelsWidth),
-                    static_cast<int>(g_process.savedDesktop.dmPelsHeight));
-        return;
-    }
+// A game's 800x600 desktop; the mode of before is kept for its end.
+void SwitchToGameDesktop() {
     g_process.desktopChanged = false;
     DEVMODEA& saved = g_process.savedDesktop;
     saved = DEVMODEA{};
@@ -155,7 +136,7 @@ static void RunStartActions() {
             LogLine(1, "Setting Sound(%s)=%s", g_process.exeName, text->c_str());
         }
     }
-    if (g_process.isGame && Setting(pellam::kDoDesktopDisplayChange)) SwitchDesktop(true);
+    if (g_process.isGame && Setting(pellam::kDoDesktopDisplayChange)) SwitchToGameDesktop();
     if (Setting(pellam::kDoProfiles)) {
         if (std::optional<std::string> command = GameValue(pellam::kGameProfileKey)) {
             SendCommand(*command);
@@ -189,29 +170,29 @@ void StartSequence() {
 void EndSequence() {
     WithdrawStartActions();
     if (g_process.exeName[0]) LogLine(1, "Detaching from %s\n", g_process.exeName);
-    if (g_process.gammaApplied) {
-        g_process.gammaApplied = false;
-        SetSharedGamma(pellam::GammaTriple{g_process.savedGamma, g_process.savedContrast,
-                                           g_process.savedBrightness});
-        ApplyGammaRamp(false);
-        LogLine(1, "Resetting Gamma(%s)=%3.0f %3.0f %3.0f", g_process.exeName, g_shared.gamma * 128,
-                g_shared.contrast * 128, g_shared.brightness * 256);
-    } else {
-        LogLine(2, "No Gamma applied to reset");
-    }
-    if (g_process.soundApplied) {
-        if (g_process.volume) {
-            LogLine(1, "Resetting Sound(%s)=%d", g_process.exeName, static_cast<int>(g_process.savedVolume));
-            g_process.volume->SetVolume(g_process.savedVolume);
-        }
-        g_process.soundApplied = false;
+    EndActions actions;
+    actions.gamma = g_process.gammaApplied;
+    actions.savedGamma = pellam::GammaTriple{g_process.savedGamma, g_process.savedContrast,
+                                             g_process.savedBrightness};
+    actions.sound = g_process.soundApplied && g_process.volume;
+    actions.savedVolume = g_process.savedVolume;
+    actions.desktop = g_process.desktopChanged;
+    actions.savedDesktop = g_process.savedDesktop;
+    actions.profile = g_process.profileApplied;
+    actions.profileReset = g_process.profileResetEvent;
+    actions.overclock = g_process.overclockApplied;
+    actions.overclockReset = g_process.overclockResetEvent;
+    CarryOutEndActions(actions, g_process.exeName, EndLog::EachAction);
+
+    g_process.gammaApplied = g_process.soundApplied = g_process.desktopChanged = false;
+    g_process.profileApplied = g_process.overclockApplied = false;
+    for (HANDLE* event : {&g_process.profileResetEvent, &g_process.overclockResetEvent}) {
+        if (*event) ::CloseHandle(*event);
+        *event = nullptr;
     }
     delete g_process.volume;
     g_process.volume = nullptr;
-    SignalReset(g_process.profileApplied, g_process.profileResetEvent, "No Profile applied to reset");
-    SignalReset(g_process.overclockApplied, g_process.overclockResetEvent, "No OverClocking applied to reset");
     if (Setting(pellam::kPatch) && Setting(pellam::kUnPatch) && !InCompanionProcess()) ApplyPatches(false);
-    SwitchDesktop(false);
     if (g_process.exeName[0]) LogLine(1, "Detached from %s\n", g_process.exeName);
 }
 

@@ -1,5 +1,5 @@
-// The desktop gamma ramp from the shared gamma triple, and the triple
-// stored for the current game.
+// The gamma triple every process shares, the desktop gamma ramp made from
+// it, and the triple stored for the current game.
 #include "end_watcher.h"
 #include "hook_state.h"
 #include "triple_ramp.h"
@@ -7,6 +7,16 @@
 #include "companion_registry.h"
 
 namespace pellamhook {
+
+pellam::GammaTriple SharedGamma() {
+    return pellam::GammaTriple{g_shared.gamma, g_shared.contrast, g_shared.brightness};
+}
+
+void SetSharedGamma(const pellam::GammaTriple& triple) {
+    g_shared.gamma = triple.gamma;
+    g_shared.contrast = triple.contrast;
+    g_shared.brightness = triple.brightness;
+}
 
 bool ParseGammaTriple(const char* text) {
     pellam::GammaTriple triple;

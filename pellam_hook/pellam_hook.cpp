@@ -15,16 +15,6 @@ __attribute__((section(".SHAREDA"), shared)) SharedState g_shared = {
 
 ProcessState g_process = {};
 
-pellam::GammaTriple SharedGamma() {
-    return pellam::GammaTriple{g_shared.gamma, g_shared.contrast, g_shared.brightness};
-}
-
-void SetSharedGamma(const pellam::GammaTriple& triple) {
-    g_shared.gamma = triple.gamma;
-    g_shared.contrast = triple.contrast;
-    g_shared.brightness = triple.brightness;
-}
-
 namespace {
 
 const char kEnterMessage[] = "Enter for Pellam Suite";

@@ -1,47 +1,34 @@
 // Strobe_Animation.dll: the lightning flash, drawn with OpenGL into the main
-// window's animation strip. All calls come from the animation thread, which
-// owns the rendering context made in Init.
-#include "animation_abi.h"
+// window's animation strip. Its random walk carries on across frames and
+// across a second Init.
+#include "animation_exports.h"
 #include "flash_field.h"
-#include "gl_strip.h"
 
 #include <cstdlib>
-#include <new>
+#include <memory>
+#include <vector>
 
 namespace {
 
-// Module state: one flash per process; its random walk carries on across
-// frames and across a second Init.
-strobe::FlashField* flash = nullptr;
-glstrip::GlStrip strip;
+class FlashPicture : public glstrip::Picture {
+public:
+    explicit FlashPicture(std::vector<uint32_t> table) : flash_(std::move(table)) {}
+    void Step() override { flash_.Step(); }
+    const unsigned char* Texels() const override { return flash_.texels(); }
+    int Width() const override { return strobe::kColumns; }
+    int Height() const override { return strobe::kRows; }
+
+private:
+    strobe::FlashField flash_;
+};
+
+glstrip::Picture* MakeFlash() {
+    // The C library's sequence, never seeded here.
+    std::vector<uint32_t> table(strobe::kRandomTableSize);
+    for (uint32_t& value : table) value = static_cast<uint32_t>(std::rand());
+    return new (std::nothrow) FlashPicture(std::move(table));
+}
 
 }  // namespace
 
-extern "C" {
-
-__declspec(dllexport) int Init(HWND window) {
-    if (!flash) {
-        // The C library's sequence, never seeded here.
-        std::vector<uint32_t> table(strobe::kRandomTableSize);
-        for (uint32_t& value : table) value = static_cast<uint32_t>(std::rand());
-        flash = new (std::nothrow) strobe::FlashField(std::move(table));
-        if (!flash) return 0;
-    }
-    return strip.Init(window) ? 1 : 0;
-}
-
-__declspec(dllexport) int DrawFrame(long long microseconds) {
-    if (!strip.FrameDue(microseconds)) return 0;
-    flash->Step();
-    strip.Draw(flash->texels(), strobe::kColumns, strobe::kRows);
-    return 1;
-}
-
-__declspec(dllexport) int Resize(void) { return 0; }
-
-__declspec(dllexport) int Exit(void) {
-    strip.Exit();
-    return 0;
-}
-
-}  // extern "C"
+QUILLON_ANIMATION_PLUGIN(MakeFlash())

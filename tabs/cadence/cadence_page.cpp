@@ -7,32 +7,6 @@
 
 namespace cadence {
 
-// The page container: a plain static that takes the rows' notifications.
-class CadencePage::Container : public winlib::CStatic {
-public:
-    explicit Container(CadencePage& page) : page_(page) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_COMMAND) {
-            UINT id = LOWORD(wParam);
-            UINT code = HIWORD(wParam);
-            if (code == CBN_SELCHANGE && id >= kFirstListId && id < kFirstButtonId) {
-                page_.OnChoice(id - kFirstListId);
-                return 0;
-            }
-            if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + 100) {
-                page_.OnSetDisplayMode(id - kFirstButtonId);
-                return 0;
-            }
-        }
-        return CStatic::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    CadencePage& page_;
-};
-
 std::vector<DisplayMode> EnumerateDisplayModes() {
     std::vector<DisplayMode> modes;
     DEVMODEA mode{};
@@ -43,37 +17,47 @@ std::vector<DisplayMode> EnumerateDisplayModes() {
     return modes;
 }
 
-CadencePage::CadencePage(std::vector<DisplayMode> modes) : modes_(std::move(modes)) {}
+CadencePage::CadencePage(std::vector<DisplayMode> modes)
+    : TabPage(kMinimumWidth, 0), modes_(std::move(modes)) {}
 
 CadencePage::~CadencePage() {
     lists_.clear();
     buttons_.clear();
-    container_.reset();
 }
 
-HWND CadencePage::container() const { return container_ ? container_->m_hWnd : nullptr; }
-
-RECT CadencePage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
+// The rows' notifications.
+bool CadencePage::OnContainerMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    if (message != WM_COMMAND) return false;
+    UINT id = LOWORD(wParam);
+    UINT code = HIWORD(wParam);
+    if (code == CBN_SELCHANGE && id >= kFirstListId && id < kFirstButtonId) {
+        OnChoice(id - kFirstListId);
+    } else if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + 100) {
+        OnSetDisplayMode(id - kFirstButtonId);
+    } else {
+        return false;
+    }
+    result = 0;
+    return true;
+}
 
 bool CadencePage::Init(HWND mainWindow) {
-    mainWindow_ = mainWindow;
     // Only the family counts: the record's last field, 2 for Windows 9x.
     int32_t platform[6] = {};
     ::SendMessageA(mainWindow, UM_GETPLATFORM, sizeof platform, reinterpret_cast<LPARAM>(platform));
     bool windows9x = platform[5] == 2;
     store_ = std::make_unique<RefreshStore>(windows9x);
 
-    HFONT font = tabplugin::HostFont(mainWindow);
+    if (!CreateContainer(mainWindow)) return false;
+    HFONT font = HostFont();
     RECT page = PageRect();
-    container_ = std::make_unique<Container>(*this);
-    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
 
     usable_ = UsableModes(modes_, windows9x);
     bool filled = windows9x ? FillWin9xRows(font, page) : FillNtRows(font, page);
     if (!filled) return false;
     for (size_t row = 0; row < lists_.size(); ++row) {
         auto button = std::make_unique<winlib::CButton>();
-        if (!button->Create("Set display mode", WS_CHILD, page, *container_,
+        if (!button->Create("Set display mode", WS_CHILD | WS_VISIBLE, page, container(),
                             kFirstButtonId + static_cast<UINT>(row)))
             return false;
         button->SetFont(font);
@@ -84,7 +68,7 @@ bool CadencePage::Init(HWND mainWindow) {
 
 bool CadencePage::AddRow(HFONT font, const RECT& page) {
     auto list = std::make_unique<winlib::CComboBox>();
-    if (!list->Create(WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, page, *container_,
+    if (!list->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, page, container(),
                       kFirstListId + static_cast<UINT>(lists_.size())))
         return false;
     list->SetFont(font);
@@ -146,25 +130,8 @@ void CadencePage::OnSetDisplayMode(size_t row) {
     ::ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN);
 }
 
-void CadencePage::Show() {
-    if (!container_) return;
-    container_->ShowWindow(SW_SHOW);
-    for (auto& list : lists_) list->ShowWindow(SW_SHOW);
-    for (auto& button : buttons_) button->ShowWindow(SW_SHOW);
-}
-
-void CadencePage::Hide() {
-    if (!container_) return;
-    for (auto& list : lists_) list->ShowWindow(SW_HIDE);
-    for (auto& button : buttons_) button->ShowWindow(SW_HIDE);
-    container_->ShowWindow(SW_HIDE);
-}
-
-void CadencePage::Resize() {
-    if (!container_) return;
-    container_->MoveWindow(PageRect(), true);
-    RECT client = container_->GetClientRect();
-    int middle = (client.right - client.left) / 2;
+void CadencePage::Arrange(int width, int) {
+    int middle = width / 2;
     for (size_t row = 0; row < lists_.size(); ++row) {
         int offset = kRowHeight * static_cast<int>(row);
         // A drop-down list's height includes its opened list.

@@ -8,6 +8,7 @@
 #include "page_container.h"
 #include "refresh_modes.h"
 #include "refresh_store.h"
+#include "tab_page.h"
 
 #include <windows.h>
 
@@ -22,45 +23,37 @@ constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 320;
 constexpr int kRowHeight = 42;
 
-class CadencePage {
+class CadencePage : public tabplugin::TabPage {
 public:
     // 'modes' is what the display driver lists, in its order.
     explicit CadencePage(std::vector<DisplayMode> modes);
     // Destroys the lists, the buttons and then the container.
-    ~CadencePage();
-    CadencePage(const CadencePage&) = delete;
-    CadencePage& operator=(const CadencePage&) = delete;
+    ~CadencePage() override;
 
     // Builds the hidden page on the main window. False when a window cannot
     // be made.
     bool Init(HWND mainWindow);
-    void Show();
-    void Hide();
-    void Resize();
-    int MinimumWidth() const { return kMinimumWidth; }
-    int MinimumHeight() const { return kRowHeight * static_cast<int>(lists_.size()) + 6; }
+    int MinimumHeight() const override { return kRowHeight * static_cast<int>(lists_.size()) + 6; }
 
-    HWND container() const;
     size_t rowCount() const { return lists_.size(); }
 
     // The reactions to a row's controls.
     void OnChoice(size_t row);
     void OnSetDisplayMode(size_t row);
 
-private:
-    class Container;
+protected:
+    void Arrange(int width, int height) override;
+    bool OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+private:
     bool AddRow(HFONT font, const RECT& page);
     bool FillNtRows(HFONT font, const RECT& page);
     bool FillWin9xRows(HFONT font, const RECT& page);
     bool SelectedChoice(size_t row, ItemChoice& choice) const;
-    RECT PageRect() const;
 
     std::vector<DisplayMode> modes_;   // as the driver lists them
     std::vector<DisplayMode> usable_;  // what the rows offer
-    HWND mainWindow_ = nullptr;
     std::unique_ptr<RefreshStore> store_;
-    std::unique_ptr<Container> container_;
     std::vector<std::unique_ptr<winlib::CComboBox>> lists_;
     std::vector<std::unique_ptr<winlib::CButton>> buttons_;
 };

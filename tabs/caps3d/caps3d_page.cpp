@@ -21,30 +21,6 @@ std::string BackgroundPath(const char* file) {
 
 }  // namespace
 
-// The page container: takes the group list's clicks.
-class Caps3DPage::Container : public winlib::CStatic {
-public:
-    explicit Container(Caps3DPage& page) : page_(page) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_NOTIFY) {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == kGroupListId && header->code == NM_CLICK) {
-                DWORD position = ::GetMessagePos();
-                POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-                ::ScreenToClient(header->hwndFrom, &point);
-                page_.OnGroupClick(point);
-                return 0;
-            }
-        }
-        return CStatic::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    Caps3DPage& page_;
-};
-
 bool Direct3DCapsSource::Read(D3DCAPS8& caps, D3DADAPTER_IDENTIFIER8& adapter) {
     IDirect3D8* direct3d = ::Direct3DCreate8(120);
     if (!direct3d) return false;
@@ -54,35 +30,41 @@ bool Direct3DCapsSource::Read(D3DCAPS8& caps, D3DADAPTER_IDENTIFIER8& adapter) {
     return true;
 }
 
-Caps3DPage::Caps3DPage(CapsSource& source) : source_(source) {}
+Caps3DPage::Caps3DPage(CapsSource& source)
+    : TabPage(kMinimumWidth, kMinimumHeight), source_(source) {}
 
 Caps3DPage::~Caps3DPage() {
     capabilities_.reset();
     groups_.reset();
     header_.reset();
-    container_.reset();
 }
 
-HWND Caps3DPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
-
-RECT Caps3DPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
+// The group list's clicks.
+bool Caps3DPage::OnContainerMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY) return false;
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->idFrom != kGroupListId || header->code != NM_CLICK) return false;
+    OnGroupClick(ClickPoint(*header));
+    result = 0;
+    return true;
+}
 
 bool Caps3DPage::Init(HWND mainWindow) {
-    mainWindow_ = mainWindow;
-    HFONT font = tabplugin::HostFont(mainWindow);
+    if (!CreateContainer(mainWindow)) return false;
+    HFONT font = HostFont();
     RECT page = PageRect();
 
-    container_ = std::make_unique<Container>(*this);
-    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
     header_ = std::make_unique<winlib::CStatic>();
-    if (!header_->Create("", WS_CHILD | WS_DLGFRAME | SS_CENTER, page, *container_, kHeaderId))
+    if (!header_->Create("", WS_CHILD | WS_VISIBLE | WS_DLGFRAME | SS_CENTER, page, container(),
+                         kHeaderId))
         return false;
     header_->SetFont(font);
 
     std::string background = BackgroundPath("directx.png");
     auto makeList = [&](std::unique_ptr<winlib::CListCtrl>& list, UINT id) {
         list = std::make_unique<winlib::CListCtrl>();
-        if (!list->Create(WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT, page, *container_, id))
+        if (!list->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, page,
+                          container(), id))
             return false;
         list->SetFont(font);
         list->SetExtendedStyle(LVS_EX_FULLROWSELECT);
@@ -126,29 +108,11 @@ void Caps3DPage::OnGroupClick(POINT point) {
     ShowGroup(row);
 }
 
-void Caps3DPage::Show() {
-    if (!container_) return;
+void Caps3DPage::OnShowing() {
     if (!filled_) Fill();
-    container_->ShowWindow(SW_SHOW);
-    header_->ShowWindow(SW_SHOW);
-    capabilities_->ShowWindow(SW_SHOW);
-    groups_->ShowWindow(SW_SHOW);
 }
 
-void Caps3DPage::Hide() {
-    if (!container_) return;
-    groups_->ShowWindow(SW_HIDE);
-    capabilities_->ShowWindow(SW_HIDE);
-    header_->ShowWindow(SW_HIDE);
-    container_->ShowWindow(SW_HIDE);
-}
-
-void Caps3DPage::Resize() {
-    if (!container_) return;
-    container_->MoveWindow(PageRect(), true);
-    RECT client = container_->GetClientRect();
-    int width = client.right - client.left;
-    int height = client.bottom - client.top;
+void Caps3DPage::Arrange(int width, int height) {
     header_->MoveWindow(RECT{0, 0, width, 60});
     groups_->MoveWindow(RECT{0, 64, 256, height});
     capabilities_->MoveWindow(RECT{270, 64, width, height});

@@ -5,6 +5,7 @@
 
 #include "controls.h"
 #include "page_container.h"
+#include "tab_page.h"
 
 #include <d3d8.h>
 #include <windows.h>
@@ -34,20 +35,12 @@ public:
     bool Read(D3DCAPS8& caps, D3DADAPTER_IDENTIFIER8& adapter) override;
 };
 
-class Caps3DPage {
+class Caps3DPage : public tabplugin::TabPage {
 public:
     explicit Caps3DPage(CapsSource& source);
-    ~Caps3DPage();
-    Caps3DPage(const Caps3DPage&) = delete;
-    Caps3DPage& operator=(const Caps3DPage&) = delete;
+    ~Caps3DPage() override;
 
     bool Init(HWND mainWindow);
-    // The first call fills the page.
-    void Show();
-    void Hide();
-    void Resize();
-    int MinimumWidth() const { return kMinimumWidth; }
-    int MinimumHeight() const { return kMinimumHeight; }
 
     // Writes group 'group' into the capability list; any number that is not a
     // group with rows blanks it.
@@ -55,17 +48,16 @@ public:
     // A click on the group list at a point of its client area.
     void OnGroupClick(POINT point);
 
-    HWND container() const;
+protected:
+    void Arrange(int width, int height) override;
+    // The first showing fills the page.
+    void OnShowing() override;
+    bool OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    class Container;
-
     void Fill();
-    RECT PageRect() const;
 
     CapsSource& source_;
-    HWND mainWindow_ = nullptr;
-    std::unique_ptr<Container> container_;
     std::unique_ptr<winlib::CStatic> header_;
     std::unique_ptr<winlib::CListCtrl> groups_;
     std::unique_ptr<winlib::CListCtrl> capabilities_;

@@ -32,36 +32,26 @@ void Place(const winlib::CWnd& window, int x, int y, int width, int height) {
 
 }  // namespace
 
-// The page container: takes the sliders' scroll notifications; the buttons
-// and lists get theirs handed back by the default handling.
-class ClockworkPage::Container : public winlib::CStatic {
-public:
-    explicit Container(ClockworkPage& page) : page_(page) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_HSCROLL && lParam) {
-            page_.OnSliderMoved();
-            return 0;
-        }
-        return CStatic::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    ClockworkPage& page_;
-};
-
 // With nothing stored yet, "Apply" sets the clocks only: the memory
 // settings can make a card unstable, so the user ticks them on purpose.
 ClockworkPage::ClockworkPage()
-    : setFrequencies_("Set frequencies when I hit apply", true),
+    : TabPage(694, 284),
+      setFrequencies_("Set frequencies when I hit apply", true),
       setTiming_("Set timing when I hit apply", false),
       setLatency_("Set latency when I hit apply", false) {}
 
 ClockworkPage::~ClockworkPage() = default;
 
+// The sliders' scroll notifications; the buttons and lists get theirs handed
+// back by the default handling.
+bool ClockworkPage::OnContainerMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_HSCROLL || !lParam) return false;
+    OnSliderMoved();
+    result = 0;
+    return true;
+}
+
 bool ClockworkPage::Init(HWND mainWindow) {
-    mainWindow_ = mainWindow;
     int32_t platform[6] = {};
     ::SendMessageA(mainWindow, UM_GETPLATFORM, sizeof platform, reinterpret_cast<LPARAM>(platform));
     if (static_cast<uint32_t>(platform[3]) != kPlainRadeon) return false;
@@ -83,7 +73,7 @@ bool ClockworkPage::Init(HWND mainWindow) {
         pellam::kOverclockerKey, pellam::kCurrentSettingsValue, 256));
     font_ = tabplugin::HostFont(mainWindow);
     boldFont_.m_hObject = BoldCopy(font_);
-    if (!MakeControls()) return false;
+    if (!MakeControls(mainWindow)) return false;
     ReadCard(pellam::OpenProbeDevice().get());
     ShowValues();
     return true;
@@ -92,7 +82,7 @@ bool ClockworkPage::Init(HWND mainWindow) {
 bool ClockworkPage::MakeSlider(winlib::CSliderCtrl& slider, UINT id, const RECT& page) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_DLGFRAME | TBS_AUTOTICKS | TBS_BOTH |
                   TBS_ENABLESELRANGE | (values_.driverReady ? 0 : kNotReady);
-    if (!slider.Create(style, page, *container_, id)) return false;
+    if (!slider.Create(style, page, container(), id)) return false;
     slider.SetRange(kSliderLowest, kSliderHighest);
     slider.SendMessage(TBM_SETLINESIZE, 0, 1);
     slider.SendMessage(TBM_SETPAGESIZE, 0, 5);
@@ -100,11 +90,10 @@ bool ClockworkPage::MakeSlider(winlib::CSliderCtrl& slider, UINT id, const RECT&
     return true;
 }
 
-bool ClockworkPage::MakeControls() {
-    RECT page = tabplugin::HostPageRect(mainWindow_);
-    container_ = std::make_unique<Container>(*this);
-    if (!tabplugin::CreatePageContainer(*container_, mainWindow_)) return false;
-    HWND parent = *container_;
+bool ClockworkPage::MakeControls(HWND mainWindow) {
+    if (!CreateContainer(mainWindow)) return false;
+    RECT page = PageRect();
+    HWND parent = container();
     const DWORD visible = WS_CHILD | WS_VISIBLE;
     const DWORD ready = values_.driverReady ? 0 : kNotReady;
     HFONT bold = boldFont_;
@@ -201,7 +190,7 @@ void ClockworkPage::ShowValues() {
 void ClockworkPage::RefreshStatus() {
     std::string text =
         StatusText(values_.core, values_.memory, values_.defaultClock, values_.savedText);
-    ::SendMessageA(mainWindow_, UM_SETSTATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), 0);
+    ::SendMessageA(mainWindow(), UM_SETSTATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), 0);
 }
 
 void ClockworkPage::EnableApply() {
@@ -291,21 +280,9 @@ void ClockworkPage::OnApply() {
     apply_.EnableWindow(false);
 }
 
-void ClockworkPage::Show() {
-    if (!container_) return;
-    container_->ShowWindow(SW_SHOW);
-    RefreshStatus();
-}
+void ClockworkPage::OnShowing() { RefreshStatus(); }
 
-void ClockworkPage::Hide() {
-    if (container_) container_->ShowWindow(SW_HIDE);
-}
-
-void ClockworkPage::Resize() {
-    if (!container_) return;
-    container_->MoveWindow(tabplugin::HostPageRect(mainWindow_), true);
-    RECT client = container_->GetClientRect();
-    int width = client.right - client.left;
+void ClockworkPage::Arrange(int width, int) {
     int d = width / 2;
 
     Place(coreLabel_, 5, 0, width - 5, 16);

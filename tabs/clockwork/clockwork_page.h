@@ -9,6 +9,7 @@
 #include "gdi.h"
 #include "page_container.h"
 #include "page_controls.h"
+#include "tab_page.h"
 
 #include <windows.h>
 
@@ -47,25 +48,21 @@ struct PageValues {
     std::string savedText = kNoSavedSettings;
 };
 
-class ClockworkPage {
+class ClockworkPage : public tabplugin::TabPage {
 public:
     ClockworkPage();
-    ~ClockworkPage();
-    ClockworkPage(const ClockworkPage&) = delete;
-    ClockworkPage& operator=(const ClockworkPage&) = delete;
+    ~ClockworkPage() override;
 
     // False on any card but the plain Radeon.
     bool Init(HWND mainWindow);
-    void Show();
-    void Hide();
-    void Resize();
-    int MinimumWidth() const { return 694; }
-    int MinimumHeight() const { return 284; }
+
+protected:
+    void Arrange(int width, int height) override;
+    void OnShowing() override;
+    bool OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    class Container;
-
-    bool MakeControls();
+    bool MakeControls(HWND mainWindow);
     bool MakeSlider(winlib::CSliderCtrl& slider, UINT id, const RECT& page);
     // Reads the card through an open device; null: the driver is missing.
     void ReadCard(pellam::ProbeTransport* probe);
@@ -83,12 +80,10 @@ private:
     void OnSave();
     void OnApply();
 
-    HWND mainWindow_ = nullptr;
     PageValues values_;
     HFONT font_ = nullptr;
     winlib::CFont boldFont_;
 
-    std::unique_ptr<Container> container_;
     winlib::CStatic coreLabel_, memoryLabel_;
     std::array<winlib::CStatic, 15> coreTicks_, memoryTicks_;
     winlib::CSliderCtrl coreSlider_, memorySlider_;

@@ -35,38 +35,6 @@ std::string GlString(GLenum name) {
 
 }  // namespace
 
-// The page container: the buttons' clicks and the list's clicks.
-class ExtlistPage::Container : public winlib::CStatic {
-public:
-    explicit Container(ExtlistPage& page) : page_(page) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            switch (LOWORD(wParam)) {
-            case kUpdateId: page_.OnUpdate(); return 0;
-            case kVisitId: page_.OnVisit(); return 0;
-            case kHtmlExportId: page_.OnExport(true); return 0;
-            case kTextExportId: page_.OnExport(false); return 0;
-            }
-        }
-        if (message == WM_NOTIFY) {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == kListId && header->code == NM_CLICK) {
-                DWORD position = ::GetMessagePos();
-                POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-                ::ScreenToClient(header->hwndFrom, &point);
-                page_.OnListClick(point);
-                return 0;
-            }
-        }
-        return CStatic::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    ExtlistPage& page_;
-};
-
 bool DesktopPageHost::ChooseExportFile(HWND owner, bool html, std::string& path) {
     char file[MAX_PATH] = "";
     lstrcpyA(file, html ? "Extensions.html" : "Extensions.txt");
@@ -108,28 +76,43 @@ std::string RegistryPageAddress() {
 }
 
 ExtlistPage::ExtlistPage(PageHost& host, std::string pageAddress)
-    : host_(host), pageAddress_(std::move(pageAddress)) {}
+    : TabPage(kMinimumWidth, kMinimumHeight), host_(host), pageAddress_(std::move(pageAddress)) {}
 
 ExtlistPage::~ExtlistPage() {
     buttons_.clear();
     list_.reset();
     info_.reset();
-    container_.reset();
 }
 
-HWND ExtlistPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
-
-RECT ExtlistPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
+// The buttons' clicks and the list's clicks.
+bool ExtlistPage::OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+        case kUpdateId: OnUpdate(); return true;
+        case kVisitId: OnVisit(); return true;
+        case kHtmlExportId: OnExport(true); return true;
+        case kTextExportId: OnExport(false); return true;
+        }
+    }
+    if (message == WM_NOTIFY) {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == kListId && header->code == NM_CLICK) {
+            OnListClick(ClickPoint(*header));
+            return true;
+        }
+    }
+    return false;
+}
 
 bool ExtlistPage::Init(HWND mainWindow) {
-    mainWindow_ = mainWindow;
-    HFONT font = tabplugin::HostFont(mainWindow);
+    if (!CreateContainer(mainWindow)) return false;
+    HFONT font = HostFont();
     RECT page = PageRect();
 
-    container_ = std::make_unique<Container>(*this);
-    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
     info_ = std::make_unique<winlib::CStatic>();
-    if (!info_->Create("", WS_CHILD | WS_DLGFRAME | SS_CENTER, page, *container_, kInfoId)) return false;
+    if (!info_->Create("", WS_CHILD | WS_VISIBLE | WS_DLGFRAME | SS_CENTER, page, container(), kInfoId))
+        return false;
     info_->SetFont(font);
 
     struct ButtonText {
@@ -141,13 +124,14 @@ bool ExtlistPage::Init(HWND mainWindow) {
                    {kTextExportId, "Export to text"}};
     for (const ButtonText& text : buttons) {
         auto button = std::make_unique<winlib::CButton>();
-        if (!button->Create(text.caption, WS_CHILD, page, *container_, text.id)) return false;
+        if (!button->Create(text.caption, WS_CHILD | WS_VISIBLE, page, container(), text.id)) return false;
         button->SetFont(font);
         buttons_.push_back(std::move(button));
     }
 
     list_ = std::make_unique<winlib::CListCtrl>();
-    if (!list_->Create(WS_CHILD | WS_BORDER | WS_TABSTOP | LVS_REPORT, page, *container_, kListId))
+    if (!list_->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT, page, container(),
+                       kListId))
         return false;
     list_->SetFont(font);
     list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
@@ -164,7 +148,7 @@ bool ExtlistPage::Init(HWND mainWindow) {
 
 void ExtlistPage::QueryOpenGl(std::vector<std::string>& names, std::string& info) {
     // A context of its own on the container, only for the strings.
-    HDC dc = ::GetDC(*container_);
+    HDC dc = ::GetDC(container());
     glstrip::SetUpPixelFormat(dc);
     HGLRC context = ::wglCreateContext(dc);
     if (context && ::wglMakeCurrent(dc, context)) {
@@ -183,7 +167,7 @@ void ExtlistPage::QueryOpenGl(std::vector<std::string>& names, std::string& info
     // Without a context there is nothing to list and the info box stays empty.
     ::wglMakeCurrent(nullptr, nullptr);
     if (context) ::wglDeleteContext(context);
-    ::ReleaseDC(*container_, dc);
+    ::ReleaseDC(container(), dc);
 }
 
 void ExtlistPage::Fill() {
@@ -224,18 +208,18 @@ void ExtlistPage::OnUpdate() {
         // The copy on disk is replaced whole or not at all.
         winlib::CFile::WriteReplacing(kStreamFile, WriteExtensionStream(database_));
         ShowRegistryColumns();
-        host_.ShowMessage(*container_, "Extensions succesfully updated", "Update successful");
+        host_.ShowMessage(container(), "Extensions succesfully updated", "Update successful");
     } else {
-        host_.ShowMessage(*container_, "Could not update the extension database", "Error");
+        host_.ShowMessage(container(), "Could not update the extension database", "Error");
     }
     EnableButtons(true);
 }
 
-void ExtlistPage::OnVisit() { host_.Open(*container_, pageAddress_); }
+void ExtlistPage::OnVisit() { host_.Open(container(), pageAddress_); }
 
 void ExtlistPage::OnExport(bool html) {
     std::string path;
-    if (!host_.ChooseExportFile(*container_, html, path)) return;
+    if (!host_.ChooseExportFile(container(), html, path)) return;
     std::string info = info_->GetWindowText();
     std::string text = html ? HtmlExport(info, rows_) : TextExport(info, rows_);
     winlib::CFile::WriteReplacing(path, std::vector<uint8_t>(text.begin(), text.end()));
@@ -247,36 +231,20 @@ void ExtlistPage::OnListClick(POINT point) {
     int row = static_cast<int>(list_->SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
     if (rows_[row].documentation != "---" && !rows_[row].documentation.empty())
-        host_.Open(*container_, rows_[row].documentation);
+        host_.Open(container(), rows_[row].documentation);
 }
 
-void ExtlistPage::Show() {
-    if (!container_) return;
+void ExtlistPage::OnShowing() {
     if (!filled_) Fill();
-    container_->ShowWindow(SW_SHOW);
-    info_->ShowWindow(SW_SHOW);
-    list_->ShowWindow(SW_SHOW);
-    for (auto& button : buttons_) button->ShowWindow(SW_SHOW);
 }
 
-void ExtlistPage::Hide() {
-    if (!container_) return;
-    for (auto it = buttons_.rbegin(); it != buttons_.rend(); ++it) (*it)->ShowWindow(SW_HIDE);
-    list_->ShowWindow(SW_HIDE);
-    info_->ShowWindow(SW_HIDE);
-    container_->ShowWindow(SW_HIDE);
-}
-
-void ExtlistPage::Resize() {
-    if (!container_) return;
-    container_->MoveWindow(PageRect(), true);
-    RECT client = container_->GetClientRect();
+void ExtlistPage::Arrange(int width, int height) {
     info_->MoveWindow(RECT{2, 2, 322, 62});
     buttons_[0]->MoveWindow(RECT{340, 2, 520, 30});
     buttons_[1]->MoveWindow(RECT{340, 32, 520, 60});
     buttons_[2]->MoveWindow(RECT{540, 32, 668, 60});
     buttons_[3]->MoveWindow(RECT{540, 2, 668, 30});
-    list_->MoveWindow(RECT{0, 64, client.right, client.bottom});
+    list_->MoveWindow(RECT{0, 64, width, height});
 }
 
 }  // namespace extlist

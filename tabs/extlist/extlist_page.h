@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "page_container.h"
 #include "extension_registry.h"
+#include "tab_page.h"
 
 #include <windows.h>
 
@@ -52,42 +53,35 @@ public:
 // index page.
 std::string RegistryPageAddress();
 
-class ExtlistPage {
+class ExtlistPage : public tabplugin::TabPage {
 public:
     ExtlistPage(PageHost& host, std::string pageAddress);
-    ~ExtlistPage();
-    ExtlistPage(const ExtlistPage&) = delete;
-    ExtlistPage& operator=(const ExtlistPage&) = delete;
+    ~ExtlistPage() override;
 
     bool Init(HWND mainWindow);
-    // The first call reads the registry copy, asks OpenGL and fills the list.
-    void Show();
-    void Hide();
-    void Resize();
-    int MinimumWidth() const { return kMinimumWidth; }
-    int MinimumHeight() const { return kMinimumHeight; }
 
     void OnUpdate();
     void OnVisit();
     void OnExport(bool html);
     void OnListClick(POINT point);
 
-    HWND container() const;
     const std::vector<ExtensionRow>& rows() const { return rows_; }
 
+protected:
+    void Arrange(int width, int height) override;
+    // The first showing fills the page.
+    void OnShowing() override;
+    bool OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
-    class Container;
 
     void Fill();
     void QueryOpenGl(std::vector<std::string>& names, std::string& info);
     void ShowRegistryColumns();
     void EnableButtons(bool enable);
-    RECT PageRect() const;
 
     PageHost& host_;
     std::string pageAddress_;
-    HWND mainWindow_ = nullptr;
-    std::unique_ptr<Container> container_;
     std::unique_ptr<winlib::CStatic> info_;
     std::unique_ptr<winlib::CListCtrl> list_;
     std::vector<std::unique_ptr<winlib::CButton>> buttons_;  // update, visit, html, text

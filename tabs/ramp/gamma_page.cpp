@@ -7,26 +7,6 @@
 
 namespace ramp {
 
-// The page container: a plain static that takes the slider's scroll
-// notifications (every scroll code, so dragging the thumb counts too) and
-// hands the button's clicks back to the button.
-class GammaPage::Container : public winlib::CStatic {
-public:
-    explicit Container(GammaPage& page) : page_(page) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_HSCROLL) {
-            page_.OnSliderMoved();
-            return 0;
-        }
-        return CStatic::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    GammaPage& page_;
-};
-
 class GammaPage::ResetButton : public winlib::CButton {
 public:
     explicit ResetButton(GammaPage& page) : page_(page) {}
@@ -42,28 +22,30 @@ private:
     GammaPage& page_;
 };
 
-GammaPage::GammaPage(GammaDevice& device) : device_(device) {}
+GammaPage::GammaPage(GammaDevice& device)
+    : TabPage(kMinimumWidth, kMinimumHeight), device_(device) {}
 
 GammaPage::~GammaPage() {
     slider_.reset();
     reset_.reset();
-    container_.reset();
 }
 
-HWND GammaPage::container() const { return container_ ? container_->m_hWnd : nullptr; }
-
-RECT GammaPage::PageRect() const { return tabplugin::HostPageRect(mainWindow_); }
+// The slider's scroll notifications, every scroll code (dragging the thumb
+// counts too); the button's clicks are handed back to the button.
+bool GammaPage::OnContainerMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_HSCROLL) return false;
+    OnSliderMoved();
+    result = 0;
+    return true;
+}
 
 bool GammaPage::Init(HWND mainWindow) {
-    HFONT font = tabplugin::HostFont(mainWindow);
-    mainWindow_ = mainWindow;
+    if (!CreateContainer(mainWindow)) return false;
+    HFONT font = HostFont();
     RECT page = PageRect();
 
-    container_ = std::make_unique<Container>(*this);
-    if (!tabplugin::CreatePageContainer(*container_, mainWindow)) return false;
-
     slider_ = std::make_unique<winlib::CSliderCtrl>();
-    if (!slider_->Create(WS_CHILD | WS_DLGFRAME | TBS_BOTH | TBS_AUTOTICKS, page, *container_,
+    if (!slider_->Create(WS_CHILD | WS_VISIBLE | WS_DLGFRAME | TBS_BOTH | TBS_AUTOTICKS, page, container(),
                          kSliderId))
         return false;
     slider_->SetRange(kSliderMin, kSliderMax, false);
@@ -74,7 +56,8 @@ bool GammaPage::Init(HWND mainWindow) {
     slider_->SetPos(SliderFromGamma(currentGamma_));
 
     reset_ = std::make_unique<ResetButton>(*this);
-    if (!reset_->Create("Reset", WS_CHILD | BS_DEFPUSHBUTTON, page, *container_, kResetButtonId) ||
+    if (!reset_->Create("Reset", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, page, container(),
+                        kResetButtonId) ||
         !reset_->SubclassWindow(reset_->m_hWnd))
         return false;
     reset_->SetFont(font);
@@ -95,30 +78,13 @@ void GammaPage::SetGamma(double gamma) {
 
 void GammaPage::ShowGamma() {
     std::string text = GammaStatusText(currentGamma_);
-    ::SendMessageA(mainWindow_, UM_SETSTATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), 0);
+    ::SendMessageA(mainWindow(), UM_SETSTATUSTEXT, reinterpret_cast<WPARAM>(text.c_str()), 0);
 }
 
-void GammaPage::Show() {
-    if (!container_) return;
-    container_->ShowWindow(SW_SHOW);
-    reset_->ShowWindow(SW_SHOW);
-    slider_->ShowWindow(SW_SHOW);
-    ShowGamma();
-}
+void GammaPage::OnShowing() { ShowGamma(); }
 
-void GammaPage::Hide() {
-    if (!container_) return;
-    reset_->ShowWindow(SW_HIDE);
-    slider_->ShowWindow(SW_HIDE);
-    container_->ShowWindow(SW_HIDE);
-}
-
-void GammaPage::Resize() {
-    if (!container_) return;
-    container_->MoveWindow(PageRect(), true);
-    RECT client = container_->GetClientRect();
-    int width = client.right - client.left;
-    int middle = (client.bottom - client.top) / 2;
+void GammaPage::Arrange(int width, int height) {
+    int middle = height / 2;
     slider_->MoveWindow(RECT{0, middle - 41, width, middle - 41 + 50});
     int left = width / 2 - 32;
     reset_->MoveWindow(RECT{left, middle + 17, left + 64, middle + 17 + 24});

@@ -6,8 +6,9 @@
 #pragma once
 
 #include "controls.h"
-#include "page_container.h"
 #include "gamma_device.h"
+#include "page_container.h"
+#include "tab_page.h"
 
 #include <windows.h>
 
@@ -21,28 +22,23 @@ constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 128;
 constexpr int kMinimumHeight = 82;
 
-class GammaPage {
+class GammaPage : public tabplugin::TabPage {
 public:
     explicit GammaPage(GammaDevice& device);
-    // Destroys the slider, the button and the container, in that order.
-    ~GammaPage();
-    GammaPage(const GammaPage&) = delete;
-    GammaPage& operator=(const GammaPage&) = delete;
+    ~GammaPage() override;
 
     // Builds the hidden page on the main window; nothing is written to the
     // display. False when the windows cannot be made.
     bool Init(HWND mainWindow);
-    void Show();
-    void Hide();
-    void Resize();
-    int MinimumWidth() const { return kMinimumWidth; }
-    int MinimumHeight() const { return kMinimumHeight; }
 
     double currentGamma() const { return currentGamma_; }
-    HWND container() const;
+
+protected:
+    void Arrange(int width, int height) override;
+    void OnShowing() override;
+    bool OnContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    class Container;
     class ResetButton;
 
     double ReadGamma();
@@ -50,11 +46,8 @@ private:
     void ShowGamma();
     void OnSliderMoved();
     void OnReset();
-    RECT PageRect() const;
 
     GammaDevice& device_;
-    HWND mainWindow_ = nullptr;
-    std::unique_ptr<Container> container_;
     std::unique_ptr<winlib::CSliderCtrl> slider_;
     std::unique_ptr<ResetButton> reset_;
     double currentGamma_ = 1.0;

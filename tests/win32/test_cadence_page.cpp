@@ -4,7 +4,6 @@
 #include "cadence_page.h"
 #include "desktop_support.h"
 #include "page_frame.h"
-#include "tab_plugin.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -203,37 +202,6 @@ TEST_F(CadencePages, Windows9xUsesTheDriversTableAndShowsOnlyWhatIsStored) {
         EXPECT_EQ(StoredRate(HKEY_LOCAL_MACHINE, kDriverModes, bits, "1024,768"), "100") << bits;
     EXPECT_EQ(StoredRate(HKEY_CURRENT_USER, kOverrideModes, 32, "1024,768"), "(none)");
     ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kDriverModes);
-}
-
-// The built DLL through the program's plug-in host.
-TEST(CadenceTabDll, LoadsAsTheRefreshRatesTab) {
-    std::string dll = testsupport::WindowsPathFromEnvironment("CADENCE_TAB_DLL");
-    ASSERT_FALSE(dll.empty()) << "CADENCE_TAB_DLL is not set";
-    PageFrame frame("cadence dll host");
-    frame.ShowWindow(SW_SHOW);
-    QuillonHostWindow host{};
-    host.m_hWnd = frame.m_hWnd;
-    {
-        TabPlugin plugin(dll, &host);
-        ASSERT_TRUE(plugin.IsValid());
-        EXPECT_EQ(plugin.GetName(), "Refresh rates");
-        int minWidth = 0, minHeight = 0, maxWidth = 5000, maxHeight = 5000;
-        plugin.GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
-        EXPECT_EQ(minWidth, 320);
-        EXPECT_GE(minHeight, 42 + 6);
-        EXPECT_EQ((minHeight - 6) % 42, 0);
-        EXPECT_EQ(maxWidth, 5000);
-        HWND container = ::GetDlgItem(frame.m_hWnd, cadence::kContainerId);
-        ASSERT_NE(container, nullptr);
-        plugin.Show();
-        plugin.Resize();
-        EXPECT_TRUE(::IsWindowVisible(container));
-        EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(container, cadence::kFirstListId)));
-        plugin.Hide();
-        EXPECT_FALSE(::IsWindowVisible(container));
-    }
-    EXPECT_EQ(::GetDlgItem(frame.m_hWnd, cadence::kContainerId), nullptr);
-    EXPECT_EQ(::GetModuleHandleA("Cadence_Tab.dll"), nullptr);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 // The Direct3D tab: the groups and rows of a device whose capabilities the
-// test chose, clicks on the group list, and the built DLL on Wine's own
-// Direct3D 8 device.
+// test chose, and clicks on the group list.
 #include "caps3d_page.h"
 #include "caps_tables.h"
 #include "page_frame.h"
-#include "tab_plugin.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -151,50 +149,6 @@ TEST_F(Caps3DPages, ClickedGroupsShowTheirFlags) {
     EXPECT_EQ(FilledRows(), 0);
     page_->ShowGroup(-1);
     EXPECT_EQ(FilledRows(), 0);
-}
-
-// The built DLL on Wine's own Direct3D 8 device: what it shows is what the
-// test reads from Direct3D itself.
-TEST(Caps3DTabDll, ShowsWinesDevice) {
-    std::string dll = testsupport::WindowsPathFromEnvironment("CAPS3D_TAB_DLL");
-    ASSERT_FALSE(dll.empty()) << "CAPS3D_TAB_DLL is not set";
-    D3DCAPS8 caps{};
-    D3DADAPTER_IDENTIFIER8 adapter{};
-    caps3d::Direct3DCapsSource direct3d;
-    ASSERT_TRUE(direct3d.Read(caps, adapter)) << "Wine has Direct3D 8";
-
-    PageFrame frame("caps3d dll host");
-    frame.ShowWindow(SW_SHOW);
-    QuillonHostWindow host{};
-    host.m_hWnd = frame.m_hWnd;
-    {
-        TabPlugin plugin(dll, &host);
-        ASSERT_TRUE(plugin.IsValid());
-        EXPECT_EQ(plugin.GetName(), "DirectX info");
-        int minWidth = 0, minHeight = 0, maxWidth = 5000, maxHeight = 5000;
-        plugin.GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
-        EXPECT_EQ(minWidth, 680);
-        EXPECT_EQ(minHeight, 70);
-        plugin.Show();
-        plugin.Resize();
-        HWND container = ::GetDlgItem(frame.m_hWnd, caps3d::kContainerId);
-        ASSERT_NE(container, nullptr);
-        char header[1024] = "";
-        ::GetWindowTextA(::GetDlgItem(container, caps3d::kHeaderId), header, sizeof header);
-        EXPECT_EQ(std::string(header).rfind(adapter.Description, 0), 0u) << header;
-        HWND list = ::GetDlgItem(container, caps3d::kCapabilityListId);
-        std::vector<caps3d::Row> rows = caps3d::GroupRows(caps, 0);
-        char value[256] = "";
-        LVITEMA item{};
-        item.iSubItem = 1;
-        item.pszText = value;
-        item.cchTextMax = sizeof value;
-        ::SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(value, rows[0].second);
-        EXPECT_NE(rows[0].second, "0 x 0") << "Wine's device has texture limits";
-        plugin.Hide();
-    }
-    EXPECT_EQ(::GetModuleHandleA("Caps3D_Tab.dll"), nullptr);
 }
 
 }  // namespace

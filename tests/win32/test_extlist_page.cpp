@@ -4,7 +4,6 @@
 #include "extlist_page.h"
 #include "web_page.h"
 #include "page_frame.h"
-#include "tab_plugin.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -189,34 +188,6 @@ TEST_F(ExtlistPages, AFailedFetchChangesNothing) {
         ASSERT_EQ(page->rows().size(), rows.size());
         for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(page->rows()[i].documentation, rows[i].documentation);
     }
-}
-
-TEST(ExtlistTabDll, LoadsAsTheOpenGlInfoTab) {
-    std::string dll = testsupport::WindowsPathFromEnvironment("EXTLIST_TAB_DLL");
-    ASSERT_FALSE(dll.empty()) << "EXTLIST_TAB_DLL is not set";
-    PageFrame frame("extlist dll host");
-    frame.ShowWindow(SW_SHOW);
-    QuillonHostWindow host{};
-    host.m_hWnd = frame.m_hWnd;
-    {
-        TabPlugin plugin(dll, &host);
-        ASSERT_TRUE(plugin.IsValid());
-        EXPECT_EQ(plugin.GetName(), "OpenGL info");
-        int minWidth = 0, minHeight = 0, maxWidth = 5000, maxHeight = 5000;
-        plugin.GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
-        EXPECT_EQ(minWidth, 680);
-        EXPECT_EQ(minHeight, 70);
-        plugin.Show();
-        plugin.Resize();
-        HWND container = ::GetDlgItem(frame.m_hWnd, extlist::kContainerId);
-        ASSERT_NE(container, nullptr);
-        char caption[64] = "";
-        ::GetWindowTextA(::GetDlgItem(container, extlist::kUpdateId), caption, sizeof caption);
-        EXPECT_STREQ(caption, "Update from OpenGL registry");
-        EXPECT_GT(::SendMessageA(::GetDlgItem(container, extlist::kListId), LVM_GETITEMCOUNT, 0, 0), 0);
-        plugin.Hide();
-    }
-    EXPECT_EQ(::GetModuleHandleA("Extlist_Tab.dll"), nullptr);
 }
 
 }  // namespace

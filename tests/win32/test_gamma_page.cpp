@@ -5,7 +5,6 @@
 // checked; test_desktop.cpp drives the page on the real screen's ramp.
 #include "gamma_page.h"
 #include "page_frame.h"
-#include "tab_plugin.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -196,41 +195,6 @@ TEST_F(GammaPages, FollowsThePageRectangleAndVisibility) {
     EXPECT_FALSE(::IsWindow(slider));
     EXPECT_FALSE(::IsWindow(button));
     EXPECT_FALSE(::IsWindow(container));
-}
-
-// The built DLL through the program's own plug-in host. Only reading and
-// showing: nothing here may change the test machine's display.
-TEST(GammaTabDll, LoadsAsTheGammaCorrectionTab) {
-    std::string dll = testsupport::WindowsPathFromEnvironment("RAMP_TAB_DLL");
-    ASSERT_FALSE(dll.empty()) << "RAMP_TAB_DLL is not set";
-    PageFrame frame("gamma dll host");
-    frame.ShowWindow(SW_SHOW);
-    QuillonHostWindow host{};
-    host.m_hWnd = frame.m_hWnd;
-    {
-        TabPlugin plugin(dll, &host);
-        ASSERT_TRUE(plugin.IsValid());
-        EXPECT_EQ(plugin.GetName(), "Gamma correction");
-        int minWidth = 0, minHeight = 0, maxWidth = 5000, maxHeight = 5000;
-        plugin.GetConstraints(&minWidth, &minHeight, &maxWidth, &maxHeight);
-        EXPECT_EQ(minWidth, 128);
-        EXPECT_EQ(minHeight, 82);
-        EXPECT_EQ(maxWidth, 5000);
-
-        HWND container = ::GetDlgItem(frame.m_hWnd, ramp::kContainerId);
-        ASSERT_NE(container, nullptr);
-        EXPECT_FALSE(::IsWindowVisible(container));
-        plugin.Show();
-        plugin.Resize();
-        EXPECT_TRUE(::IsWindowVisible(container));
-        ASSERT_FALSE(frame.statusTexts.empty());
-        EXPECT_EQ(frame.statusTexts.back().rfind("Gamma: ", 0), 0u) << frame.statusTexts.back();
-        plugin.Hide();
-        EXPECT_FALSE(::IsWindowVisible(container));
-    }
-    EXPECT_EQ(::GetDlgItem(frame.m_hWnd, ramp::kContainerId), nullptr)
-        << "Exit takes the page down before the DLL goes";
-    EXPECT_EQ(::GetModuleHandleA("Ramp_Tab.dll"), nullptr);
 }
 
 }  // namespace
