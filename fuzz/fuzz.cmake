@@ -52,6 +52,6 @@ endforeach()
 add_executable(fuzz_companion ${CMAKE_CURRENT_LIST_DIR}/fuzz_companion.cpp)
 target_compile_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
 target_link_options(fuzz_companion PRIVATE -fsanitize=fuzzer,address,undefined)
-target_link_libraries(fuzz_companion PRIVATE pellam_portable)
+target_link_libraries(fuzz_companion PRIVATE companion_portable r6probe_portable pellam_portable)
 add_test(NAME fuzz_companion_short
   COMMAND sh -c "rm -rf fuzz_companion_work && mkdir fuzz_companion_work && exec $<TARGET_FILE:fuzz_companion> -max_total_time=10 -print_final_stats=1 fuzz_companion_work")

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "companion_messages.h"
 #include "companion_settings.h"
 
 #include <string>
@@ -37,7 +38,6 @@ extern Companion g_companion;
 // Names other programs find Pellam by (the window's are in the schema header).
 constexpr char kMutexName[] = "Pellam";
 constexpr char kSessionAtom[] = "Pellam was here..";
-constexpr char kHookLibrary[] = "Pellam.dll";
 
 // The log "c:\Pellam.txt": a line of 'level' is written when the level is
 // at most Debug. The first line of a run empties the file.

@@ -9,8 +9,6 @@
 namespace pellam {
 namespace {
 
-constexpr ULONG_PTR kCopyGammaText = 1;
-constexpr ULONG_PTR kCopyCommand = 2;
 
 // The sender decides cbData; the text is taken up to its first zero or the
 // end of the data, never beyond.

@@ -17,7 +17,7 @@ void ForwardToRunningInstance(const std::string& commandLine) {
     HWND running = ::FindWindowA(kWindowClass, kWindowTitle);
     if (!running) return;
     COPYDATASTRUCT data{};
-    data.dwData = 1;
+    data.dwData = kCopyGammaText;
     data.cbData = static_cast<DWORD>(commandLine.size() + 1);
     data.lpData = const_cast<char*>(commandLine.c_str());
     ::SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));

@@ -10,6 +10,7 @@
 #include "searched_modules.h"
 #include "volume_control.h"
 
+#include "companion_messages.h"
 #include "companion_registry.h"
 
 #include <cstdlib>
@@ -24,7 +25,6 @@ const char* const kGameLibraries[] = {"DSound.dll", "DSound3d.dll", "DDraw.dll",
 constexpr size_t kGameValueBytes = 260;
 constexpr DWORD kCompanionAccess = PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED;  // 0xF0040
 constexpr DWORD kEventAccess = 0xF0002;
-constexpr ULONG_PTR kRunCommand = 2;
 // The modules one game library's search has been through.
 SearchedModules* g_searched = nullptr;
 
@@ -37,7 +37,7 @@ void SendCommand(const std::string& commandLine) {
     HWND companion = g_shared.companionWindow;
     if (!companion) return;
     COPYDATASTRUCT data{};
-    data.dwData = kRunCommand;
+    data.dwData = pellam::kCopyCommand;
     data.cbData = static_cast<DWORD>(commandLine.size() + 1);
     data.lpData = const_cast<char*>(commandLine.c_str());
     ::SendMessageA(companion, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));

@@ -4,6 +4,8 @@
 #include "guarded_memory.h"
 #include "hook_state.h"
 
+#include "companion_messages.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -17,9 +19,9 @@ ProcessState g_process = {};
 
 namespace {
 
-const char kEnterMessage[] = "Enter for Pellam Suite";
-const char kUpdateMessage[] = "Update for Pellam Suite";
-const char kExitMessage[] = "Exit for Pellam Suite";
+using pellam::kEnterMessage;
+using pellam::kExitMessage;
+using pellam::kUpdateMessage;
 // Broadcasts wait at most this long for any one window.
 constexpr UINT kBroadcastTimeoutMs = 1000;
 
@@ -101,7 +103,7 @@ BOOL ProcessAttach(HINSTANCE instance) {
     if (g_process.processId == g_shared.companionProcessId) return FALSE;
     g_process.savedGamma = g_process.savedContrast = 1.0;
     NameProcess();
-    g_process.ownModule = ::GetModuleHandleA("Pellam.dll");
+    g_process.ownModule = ::GetModuleHandleA(pellam::kHookLibrary);
     if (!g_process.ownModule) g_process.ownModule = instance;
     LogLine(1, "Init %d %d %d %d", static_cast<int>(Setting(pellam::kDoGamma)),
             static_cast<int>(Setting(pellam::kDoSound)), static_cast<int>(Setting(pellam::kDoProfiles)),

@@ -1,5 +1,5 @@
 # Portable sources of the companion's dialogs: no Windows headers. They use
-# the companion's schema (pellam_portable).
+# the companion's schema (companion_shared).
 set(QUILLON_COMPANION_UI_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/hot_key_choice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/profile_command.cpp

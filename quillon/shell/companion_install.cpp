@@ -1,5 +1,6 @@
 #include "companion_install.h"
 
+#include "companion_messages.h"
 #include "companion_registry.h"
 #include "companion_settings.h"
 #include "file.h"
@@ -14,8 +15,8 @@ namespace {
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kObsoleteRunValue[] = "Refresh";
 const char kQuillonRunValue[] = "Quillon";
-const char kCompanionExe[] = "Pellam.exe";
-const char kCompanionDll[] = "Pellam.dll";
+using pellam::kCompanionExe;
+constexpr const char* kCompanionDll = pellam::kHookLibrary;
 const char kShortcutName[] = "\\Pellam.lnk";
 const char kShortcutDescription[] = "Pellam. Needed for Quillon.";
 // How long the first run waits for a running Pellam to let go of its files.
