@@ -2,6 +2,7 @@
 
 #include "end_actions.h"
 #include "hook_state.h"
+#include "scoped.h"
 
 #include <cstring>
 
@@ -50,18 +51,17 @@ void CarryOutRecordedEnd(const StartRecord& record) {
 }
 
 DWORD WINAPI WatchEnds(void*) {
-    HANDLE processes[kRecordCount] = {};
+    winlib::ScopedHandle processes[kRecordCount];
     LONG watched[kRecordCount] = {};
     while (::WaitForSingleObject(g_stop, kPollMs) == WAIT_TIMEOUT) {
         for (int i = 0; i < kRecordCount; ++i) {
             StartRecord& record = g_records[i];
             LONG id = record.ready ? record.processId : 0;
             if (watched[i] != id) {  // withdrawn, or a new record in the slot
-                if (processes[i]) ::CloseHandle(processes[i]);
-                processes[i] = id ? ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id)) : nullptr;
+                processes[i].reset(id ? ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id)) : nullptr);
                 watched[i] = id;
             }
-            if (!id || (processes[i] && ::WaitForSingleObject(processes[i], 0) == WAIT_TIMEOUT)) continue;
+            if (!id || (processes[i] && ::WaitForSingleObject(processes[i].get(), 0) == WAIT_TIMEOUT)) continue;
             // Ended (or already gone when first seen) with its record in place.
             StartRecord copy = record;
             if (::InterlockedCompareExchange(&record.processId, 0, id) != id) continue;
@@ -69,8 +69,6 @@ DWORD WINAPI WatchEnds(void*) {
             CarryOutRecordedEnd(copy);
         }
     }
-    for (HANDLE process : processes)
-        if (process) ::CloseHandle(process);
     return 0;
 }
 

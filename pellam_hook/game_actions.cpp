@@ -7,6 +7,7 @@
 #include "guarded_memory.h"
 #include "hook_state.h"
 #include "import_patching.h"
+#include "scoped.h"
 #include "searched_modules.h"
 #include "volume_control.h"
 
@@ -150,16 +151,15 @@ static void RunStartActions() {
         }
     }
     if (!g_process.profileApplied && !g_process.overclockApplied) return;
-    HANDLE companion = ::OpenProcess(kCompanionAccess, FALSE, g_shared.companionProcessId);
+    winlib::ScopedHandle companion(::OpenProcess(kCompanionAccess, FALSE, g_shared.companionProcessId));
     if (!companion) return;
     LogError(::GetLastError());
     LogLine(2, "pid = %u, %u, %d", static_cast<unsigned>(g_shared.companionProcessId),
             static_cast<unsigned>(g_shared.profileResetEvent), static_cast<int>(g_shared.overclockResetEvent));
     if (g_process.profileApplied)
-        g_process.profileResetEvent = DuplicateResetEvent(companion, g_shared.profileResetEvent);
+        g_process.profileResetEvent = DuplicateResetEvent(companion.get(), g_shared.profileResetEvent);
     if (g_process.overclockApplied)
-        g_process.overclockResetEvent = DuplicateResetEvent(companion, g_shared.overclockResetEvent);
-    ::CloseHandle(companion);
+        g_process.overclockResetEvent = DuplicateResetEvent(companion.get(), g_shared.overclockResetEvent);
 }
 
 void StartSequence() {

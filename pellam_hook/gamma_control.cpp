@@ -2,6 +2,7 @@
 // it, and the triple stored for the current game.
 #include "end_watcher.h"
 #include "hook_state.h"
+#include "scoped.h"
 #include "triple_ramp.h"
 
 #include "companion_registry.h"
@@ -29,10 +30,10 @@ bool ParseGammaTriple(const char* text) {
 bool ApplyGammaRamp(bool store) {
     pellam::GammaTriple triple = SharedGamma();
     TripleRamp ramp = BuildTripleRamp(triple);
-    HDC dc = ::GetDC(nullptr);
+    winlib::ScopedScreenDc dc(::GetDC(nullptr));
     if (!dc) return false;
-    BOOL set = SetRampThroughSaved(dc, ramp.data());
-    ::ReleaseDC(nullptr, dc);
+    BOOL set = SetRampThroughSaved(dc.get(), ramp.data());
+    dc.reset();
     if (!set || !store) return set != FALSE;
     bool first = !g_process.gammaApplied;
     g_process.gammaApplied = true;

@@ -14,21 +14,18 @@ namespace {
 
 // Pellam's quit event, duplicated from its process into this one.
 void SignalQuit() {
-    HANDLE companion = ::OpenProcess(PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED, FALSE,
-                                     g_shared.companionProcessId);
+    winlib::ScopedHandle companion(::OpenProcess(PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED, FALSE,
+                                                 g_shared.companionProcessId));
     LogError(companion ? 0 : ::GetLastError());
-    HANDLE event = nullptr;
+    winlib::ScopedHandle event;
     if (companion) {
-        if (!::DuplicateHandle(companion, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.quitEvent)),
-                               ::GetCurrentProcess(), &event, 0, FALSE, DUPLICATE_SAME_ACCESS))
-            event = nullptr;
+        if (!::DuplicateHandle(companion.get(),
+                               reinterpret_cast<HANDLE>(static_cast<uintptr_t>(g_shared.quitEvent)),
+                               ::GetCurrentProcess(), event.receive(), 0, FALSE, DUPLICATE_SAME_ACCESS))
+            event.reset();
         LogError(event ? 0 : ::GetLastError());
-        ::CloseHandle(companion);
     }
-    if (event) {
-        ::SetEvent(event);
-        ::CloseHandle(event);
-    }
+    if (event) ::SetEvent(event.get());
 }
 
 void DeleteGameValue(const char* path) {

@@ -3,6 +3,7 @@
 #include "end_watcher.h"
 #include "guarded_memory.h"
 #include "hook_state.h"
+#include "scoped.h"
 
 #include "companion_messages.h"
 
@@ -26,12 +27,10 @@ using pellam::kUpdateMessage;
 constexpr UINT kBroadcastTimeoutMs = 1000;
 
 bool ProcessAlive(DWORD processId) {
-    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    winlib::ScopedHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
     if (!process) return false;
     DWORD exitCode = 0;
-    bool alive = ::GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
-    ::CloseHandle(process);
-    return alive;
+    return ::GetExitCodeProcess(process.get(), &exitCode) && exitCode == STILL_ACTIVE;
 }
 
 // A later Install may set the hooks again once the earlier ones were
@@ -46,13 +45,15 @@ bool HooksHeldElsewhere() {
 // Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
 // main key, executable names compared without regard to case.
 bool Excluded(const char* exeName) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pellam::kSuiteKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    winlib::ScopedRegKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pellam::kSuiteKey, 0, KEY_QUERY_VALUE, key.receive()) !=
+        ERROR_SUCCESS)
         return false;
     char names[4096];
     DWORD size = sizeof names - 2, type = 0;
-    LONG result = ::RegQueryValueExA(key, "Exclude", nullptr, &type, reinterpret_cast<BYTE*>(names), &size);
-    ::RegCloseKey(key);
+    LONG result =
+        ::RegQueryValueExA(key.get(), "Exclude", nullptr, &type, reinterpret_cast<BYTE*>(names), &size);
+    key.reset();
     if (result != ERROR_SUCCESS || type != REG_MULTI_SZ) return false;
     names[size] = names[size + 1] = '\0';
     for (const char* name = names; *name; name += std::strlen(name) + 1)

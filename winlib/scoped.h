@@ -66,6 +66,12 @@ struct IconTraits {
     static bool valid(HICON h) { return h != nullptr; }
     static void close(HICON h) { ::DestroyIcon(h); }
 };
+// A device context of the whole screen, from GetDC(nullptr).
+struct ScreenDcTraits {
+    static HDC invalid() { return nullptr; }
+    static bool valid(HDC h) { return h != nullptr; }
+    static void close(HDC h) { ::ReleaseDC(nullptr, h); }
+};
 struct FindTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static bool valid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
@@ -78,6 +84,7 @@ using ScopedRegKey = Scoped<HKEY, RegKeyTraits>;
 using ScopedLibrary = Scoped<HMODULE, LibraryTraits>;
 using ScopedGdiObject = Scoped<HGDIOBJ, GdiObjectTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
+using ScopedScreenDc = Scoped<HDC, ScreenDcTraits>;
 using ScopedFind = Scoped<HANDLE, FindTraits>;
 
 // A device context from GetDC, given back with ReleaseDC.
