@@ -1,23 +1,11 @@
 #include "command_split.h"
 #include "companion.h"
 #include "scoped.h"
+#include "system_error.h"
 
 #include <shellapi.h>
 
 namespace pellam {
-namespace {
-
-std::string SystemErrorText(DWORD error) {
-    char* text = nullptr;
-    DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length && text ? std::string(text, length) : std::string();
-    if (text) ::LocalFree(text);
-    return message;
-}
-
-}  // namespace
 
 void RunCommand(const std::string& commandLine, bool wait) {
     SplitCommand split = SplitCommandLine(commandLine);
@@ -37,7 +25,7 @@ void RunCommand(const std::string& commandLine, bool wait) {
     if (!::ShellExecuteExA(&info)) {
         DWORD error = ::GetLastError();
         LogLine(1, "Couldn't run %s (%s)=>%s", split.file.c_str(), split.parameters.c_str(),
-                SystemErrorText(error).c_str());
+                winlib::SystemErrorText(error).c_str());
         return;
     }
     winlib::ScopedHandle process(info.hProcess);

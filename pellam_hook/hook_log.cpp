@@ -2,6 +2,7 @@
 
 #include "log_text.h"
 #include "log_write.h"
+#include "system_error.h"
 
 #include <cstdarg>
 
@@ -19,11 +20,7 @@ void LogLine(int level, const char* format, ...) {
 
 void LogError(DWORD error) {
     if (error == 0) return;
-    char text[256] = "";
-    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, error, 0, text, sizeof text, nullptr);
-    if (length == 0) text[0] = '\0';
-    LogLine(2, "(%d)=>%s", static_cast<int>(error), text);
+    LogLine(2, "(%d)=>%s", static_cast<int>(error), winlib::SystemErrorText(error).c_str());
 }
 
 }  // namespace pellamhook
