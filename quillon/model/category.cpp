@@ -1,6 +1,7 @@
 #include "category.h"
 
 #include "app_messages.h"
+#include "prompt.h"
 
 Category::Category(std::string name, HWND mainWindow)
     : name_(std::move(name)), mainWindow_(mainWindow) {}
@@ -55,7 +56,14 @@ quillon::DatabaseEntry Category::DatabaseRecord() const {
 }
 
 bool Category::Merge(const quillon::CategoryExportBody& body) {
-    bool merged = model_.Merge(body, mainWindow_);
+    HWND owner = mainWindow_;
+    bool merged = model_.Merge(body, [owner](const std::string& settingName) {
+        std::string question = "The \"" + settingName +
+                               "\" setting already exists but differs.\n"
+                               "Do you want to overwrite it?";
+        return CurrentPrompt().Ask(owner, question, "Confirm overwrite", MB_YESNO | MB_ICONQUESTION) ==
+               IDYES;
+    });
     if (view_) view_->Fill();
     return merged;
 }

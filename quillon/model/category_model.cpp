@@ -1,7 +1,6 @@
 #include "category_model.h"
 
 #include "key_lookup.h"
-#include "prompt.h"
 #include "reg_key.h"
 #include "root_key_table.h"
 #include "same_name.h"
@@ -127,7 +126,7 @@ bool CategoryModel::WriteValues(ByteWriter& out) const {
     return out.ok();
 }
 
-bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
+bool CategoryModel::Merge(const quillon::CategoryExportBody& body, const OverwriteQuestion& overwrite) {
     cardMask = body.cardMask;
     osMask = body.osMask;
     RegKey regKey;
@@ -151,13 +150,7 @@ bool CategoryModel::Merge(const quillon::CategoryExportBody& body, HWND owner) {
         bool differs = std::string(existing->TypeText()) != incoming->TypeText() ||
                        existing->GetRangeText() != incoming->GetRangeText() ||
                        existing->tweakMap != incoming->tweakMap;
-        if (!differs) continue;
-        std::string question = "The \"" + incoming->name +
-                               "\" setting already exists but differs.\n"
-                               "Do you want to overwrite it?";
-        if (CurrentPrompt().Ask(owner, question, "Confirm overwrite",
-                                MB_YESNO | MB_ICONQUESTION) != IDYES)
-            continue;
+        if (!differs || !overwrite(incoming->name)) continue;
         if (existing->present) existing->Delete(regKey.handle());
         existing = std::move(incoming);
     }

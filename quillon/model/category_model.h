@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,11 +46,16 @@ public:
     // Profile values record: key, then each setting's value record.
     bool WriteValues(quillon::ByteWriter& out) const;
 
+    // Whether the setting of this name, already here but different, is to
+    // be overwritten by the incoming one (the user is asked).
+    using OverwriteQuestion = std::function<bool(const std::string& settingName)>;
+
     // Merges masks and settings of a database export record (the part after
     // its key) into this category. A setting whose value name matches one
-    // already here (ignoring case) replaces it only when it differs and the
-    // user agrees; others are appended. False on a setting that cannot be made.
-    bool Merge(const quillon::CategoryExportBody& body, HWND owner);
+    // already here (ignoring case) replaces it only when it differs and
+    // 'overwrite' says yes; others are appended. False on a setting that
+    // cannot be made.
+    bool Merge(const quillon::CategoryExportBody& body, const OverwriteQuestion& overwrite);
 
     // Resolves a dynamic key, creates the key if missing and re-reads every value.
     void Refresh();
