@@ -1,6 +1,5 @@
 #include "category.h"
 
-#include "app_messages.h"
 #include "prompt.h"
 
 Category::Category(std::string name, HWND mainWindow)
@@ -56,7 +55,7 @@ quillon::DatabaseEntry Category::DatabaseRecord() const {
 }
 
 bool Category::Merge(const quillon::CategoryExportBody& body) {
-    HWND owner = mainWindow_;
+    HWND owner = mainWindow_.window();
     bool merged = model_.Merge(body, [owner](const std::string& settingName) {
         std::string question = "The \"" + settingName +
                                "\" setting already exists but differs.\n"
@@ -90,10 +89,8 @@ void Category::Hide() {
 }
 
 void Category::Resize() {
-    if (!view_ || !mainWindow_) return;
     RECT page{};
-    ::SendMessageA(mainWindow_, UM_GETPAGERECT, reinterpret_cast<WPARAM>(&page), 0);
-    view_->MoveTo(page);
+    if (view_ && mainWindow_.PageRect(page)) view_->MoveTo(page);
 }
 
 void Category::SetView(std::unique_ptr<CategoryView> view) {
@@ -102,7 +99,5 @@ void Category::SetView(std::unique_ptr<CategoryView> view) {
 }
 
 void Category::SendStatusText() const {
-    if (!mainWindow_) return;
-    std::string path = model_.key.KeyPathText();
-    ::SendMessageA(mainWindow_, UM_SETSTATUSTEXT, reinterpret_cast<WPARAM>(path.c_str()), 0);
+    mainWindow_.SetStatusText(model_.key.KeyPathText());
 }

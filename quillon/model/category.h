@@ -4,6 +4,7 @@
 
 #include "category_model.h"
 #include "database_file.h"
+#include "main_window_link.h"
 #include "tab_object.h"
 
 #include <memory>
@@ -79,14 +80,14 @@ public:
     const CategoryModel& model() const { return model_; }
     void SetView(std::unique_ptr<CategoryView> view);
     CategoryView* view() const { return view_.get(); }
-    HWND mainWindow() const { return mainWindow_; }
+    HWND mainWindow() const { return mainWindow_.window(); }
 
 private:
     Category(std::string name, HWND mainWindow);
     void SendStatusText() const;
 
     std::string name_;
-    HWND mainWindow_;
+    MainWindowLink mainWindow_;
     CategoryModel model_;
     std::unique_ptr<CategoryView> view_;
 };

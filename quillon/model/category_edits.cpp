@@ -3,7 +3,6 @@
 // the rows they changed.
 #include "category.h"
 
-#include "app_messages.h"
 
 #include "reg_key.h"
 #include "same_name.h"
@@ -98,6 +97,5 @@ void Category::SortBy(int column) {
 }
 
 void Category::RequestEdit() {
-    if (mainWindow_)
-        ::SendMessageA(mainWindow_, UM_EDITCATEGORY, reinterpret_cast<WPARAM>(this), 0);
+    mainWindow_.EditCategory(*this);
 }
