@@ -1,5 +1,6 @@
-# Portable tweak-model sources: no Windows headers, built by the native and
-# the cross tree alike.
+# Portable tweak-model sources: the records, their readers and writers and
+# the file names; no Windows headers, built by the native and the cross tree
+# alike (the library quillon_records).
 set(QUILLON_MODEL_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/backup_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/byte_io.cpp
@@ -8,6 +9,7 @@ set(QUILLON_MODEL_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/container_header.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layout_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/range_grammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/root_key_table.cpp
@@ -15,12 +17,3 @@ set(QUILLON_MODEL_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/string_list.cpp
 )
 set(QUILLON_MODEL_PORTABLE_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR})
-
-# The category view's portable code is built alongside.
-include(${CMAKE_CURRENT_LIST_DIR}/../view/sources.cmake)
-list(APPEND QUILLON_MODEL_PORTABLE_SOURCES ${QUILLON_VIEW_PORTABLE_SOURCES})
-list(APPEND QUILLON_MODEL_PORTABLE_INCLUDE_DIR ${CMAKE_CURRENT_LIST_DIR}/../view)
-
-# The application shell's portable code too.
-include(${CMAKE_CURRENT_LIST_DIR}/../shell/sources.cmake)
-list(APPEND QUILLON_MODEL_PORTABLE_SOURCES ${QUILLON_SHELL_PORTABLE_SOURCES})
