@@ -1,30 +1,27 @@
 #include "companion_registry.h"
 
-#include "scoped.h"
+#include "registry.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace pellam {
 
-HKEY OpenCompanionKey(const char* path) {
-    for (REGSAM access : {REGSAM(KEY_ALL_ACCESS), REGSAM(KEY_QUERY_VALUE), REGSAM(KEY_READ)}) {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, access, &key) == ERROR_SUCCESS) return key;
-    }
-    return nullptr;
+winlib::RegistryKey OpenCompanionKey(const char* path) {
+    winlib::RegistryKey key;
+    for (REGSAM access : {REGSAM(KEY_ALL_ACCESS), REGSAM(KEY_QUERY_VALUE), REGSAM(KEY_READ)})
+        if (key.Open(HKEY_CURRENT_USER, path, access) == ERROR_SUCCESS) break;
+    return key;
 }
 
 std::optional<std::string> QueryRawValue(HKEY key, const char* name, size_t capacity) {
     if (!key) return std::nullopt;
-    std::vector<char> buffer(capacity + 1, 0);
-    DWORD size = static_cast<DWORD>(capacity);
-    // ERROR_MORE_DATA (a value that does not fit) counts as missing.
-    if (::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
-                           &size) != ERROR_SUCCESS ||
-        size > capacity)
+    DWORD type = 0;
+    std::vector<uint8_t> data;
+    // A value that does not fit counts as missing.
+    if (winlib::registry::QueryValue(key, name, type, data, static_cast<DWORD>(capacity)) != ERROR_SUCCESS)
         return std::nullopt;
-    return std::string(buffer.data(), size);
+    return std::string(data.begin(), data.end());
 }
 
 ValueSource KeyValues(HKEY key) {
@@ -33,25 +30,21 @@ ValueSource KeyValues(HKEY key) {
 
 std::optional<std::string> ReadCompanionText(const char* path, const char* name,
                                              size_t capacity) {
-    winlib::ScopedRegKey key(OpenCompanionKey(path));
-    return ReadText(KeyValues(key.get()), name, capacity);
+    winlib::RegistryKey key = OpenCompanionKey(path);
+    return ReadText(KeyValues(key.handle()), name, capacity);
 }
 
 uint32_t ReadCompanionNumber(const char* path, const NumberValue& value) {
-    winlib::ScopedRegKey key(OpenCompanionKey(path));
-    return ReadNumber(KeyValues(key.get()), value);
+    winlib::RegistryKey key = OpenCompanionKey(path);
+    return ReadNumber(KeyValues(key.handle()), value);
 }
 
 namespace {
 // Writers create the key they write, so a value is never silently lost.
 bool WriteValue(const char* path, const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY raw = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw,
-                          nullptr) != ERROR_SUCCESS)
-        return false;
-    winlib::ScopedRegKey key(raw);
-    return ::RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size) ==
-           ERROR_SUCCESS;
+    winlib::RegistryKey key;
+    return key.Create(HKEY_CURRENT_USER, path, KEY_ALL_ACCESS) == ERROR_SUCCESS &&
+           key.SetValue(name, type, data, size) == ERROR_SUCCESS;
 }
 }  // namespace
 
@@ -65,25 +58,23 @@ bool WriteCompanionNumber(const char* path, const char* name, uint32_t value) {
 }
 
 bool DeleteCompanionValue(const char* path, const char* name) {
-    HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
-        return true;  // no key, no value
-    winlib::ScopedRegKey key(raw);
-    LONG result = ::RegDeleteValueA(key.get(), name);
+    winlib::RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, path, KEY_SET_VALUE) != ERROR_SUCCESS) return true;  // no key, no value
+    LONG result = key.DeleteValue(name);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 std::vector<NamedText> ReadCompanionTexts(const char* path, size_t nameBytes, size_t dataBytes) {
     std::vector<NamedText> values;
-    winlib::ScopedRegKey key(OpenCompanionKey(path));
-    if (!key) return values;
+    winlib::RegistryKey key = OpenCompanionKey(path);
+    if (!key.IsOpen()) return values;
     std::vector<char> name(nameBytes + 1), data(dataBytes + 1);
     for (DWORD index = 0;; ++index) {
         DWORD nameSize = static_cast<DWORD>(nameBytes), dataSize = static_cast<DWORD>(dataBytes);
         DWORD type = 0;
         std::fill(data.begin(), data.end(), '\0');
-        LONG result = ::RegEnumValueA(key.get(), index, name.data(), &nameSize, nullptr, &type,
-                                      reinterpret_cast<BYTE*>(data.data()), &dataSize);
+        LONG result = winlib::registry::EnumValueInto(key.handle(), index, name.data(), nameSize, &type,
+                                                      reinterpret_cast<BYTE*>(data.data()), &dataSize);
         // A value too long for the buffers is skipped, not cut.
         if (result == ERROR_MORE_DATA) continue;
         if (result != ERROR_SUCCESS) break;  // the end, or a key that cannot be read

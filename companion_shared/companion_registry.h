@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "companion_settings.h"
+#include "registry.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,7 @@ namespace pellam {
 
 // Opens a key for reading: KEY_ALL_ACCESS, then KEY_QUERY_VALUE, then
 // KEY_READ. Never creates it. Null when it cannot be opened.
-HKEY OpenCompanionKey(const char* path);
+winlib::RegistryKey OpenCompanionKey(const char* path);
 
 // The raw bytes of a value that fits 'capacity' bytes.
 std::optional<std::string> QueryRawValue(HKEY key, const char* name, size_t capacity);

@@ -5,8 +5,8 @@
 namespace pellam {
 
 void LoadConfiguration() {
-    winlib::ScopedRegKey key(OpenCompanionKey(kSuiteKey));
-    LoadCompanionSettings(KeyValues(key.get()), g_companion.settings, g_companion.extras,
+    winlib::RegistryKey key = OpenCompanionKey(kSuiteKey);
+    LoadCompanionSettings(KeyValues(key.handle()), g_companion.settings, g_companion.extras,
                           [](const char* name, uint32_t value) {
                               LogLine(1, "%s = %d", name, static_cast<int>(value));
                           });

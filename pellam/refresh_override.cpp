@@ -9,9 +9,9 @@ void ApplyRefreshOverride() {
     mode.dmSize = sizeof mode;
     if (!::EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return;
     std::string path = DisplayModeKey(mode.dmBitsPerPel, mode.dmPelsWidth, mode.dmPelsHeight);
-    winlib::ScopedRegKey key(OpenCompanionKey(path.c_str()));
+    winlib::RegistryKey key = OpenCompanionKey(path.c_str());
     std::optional<uint32_t> rate =
-        ParseRefreshRate(QueryRawValue(key.get(), kRefreshRateValue, kRefreshRateBytes));
+        ParseRefreshRate(QueryRawValue(key.handle(), kRefreshRateValue, kRefreshRateBytes));
     // The change causes another WM_DISPLAYCHANGE, which finds the rate equal.
     if (!rate || *rate == mode.dmDisplayFrequency) return;
     mode.dmDisplayFrequency = *rate;

@@ -12,25 +12,22 @@ namespace {
 
 struct Watch {
     HANDLE event = nullptr;
-    HKEY key = nullptr;
+    winlib::RegistryKey key;
 };
 
 void Close(Watch& watch) {
-    if (watch.key) ::RegCloseKey(watch.key);
+    watch.key.Close();
     if (watch.event) ::CloseHandle(watch.event);
-    watch = Watch();
+    watch.event = nullptr;
 }
 
 // Arms a notification of value changes directly in 'path' (not its
 // subkeys); re-arming reuses the event. On failure the watch is closed.
 bool WatchKey(Watch& watch, const char* path) {
     if (!watch.event) watch.event = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    if (watch.key) ::RegCloseKey(watch.key);
-    watch.key = nullptr;
-    if (watch.event &&
-        ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &watch.key) == ERROR_SUCCESS &&
-        ::RegNotifyChangeKeyValue(watch.key, FALSE, REG_NOTIFY_CHANGE_LAST_SET, watch.event,
-                                  TRUE) == ERROR_SUCCESS)
+    watch.key.Close();
+    if (watch.event && watch.key.Open(HKEY_CURRENT_USER, path, KEY_ALL_ACCESS) == ERROR_SUCCESS &&
+        watch.key.NotifyChange(watch.event, REG_NOTIFY_CHANGE_LAST_SET) == ERROR_SUCCESS)
         return true;
     Close(watch);
     return false;

@@ -29,10 +29,8 @@ void SignalQuit() {
 }
 
 void DeleteGameValue(const char* path) {
-    HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) return;
-    winlib::ScopedRegKey key(raw);
-    ::RegDeleteValueA(key.get(), g_process.exeName);
+    winlib::RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, path, KEY_SET_VALUE) == ERROR_SUCCESS) key.DeleteValue(g_process.exeName);
 }
 
 }  // namespace

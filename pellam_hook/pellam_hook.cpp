@@ -3,6 +3,7 @@
 #include "end_watcher.h"
 #include "guarded_memory.h"
 #include "hook_state.h"
+#include "registry.h"
 #include "scoped.h"
 
 #include "companion_messages.h"
@@ -45,19 +46,13 @@ bool HooksHeldElsewhere() {
 // Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
 // main key, executable names compared without regard to case.
 bool Excluded(const char* exeName) {
-    winlib::ScopedRegKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pellam::kSuiteKey, 0, KEY_QUERY_VALUE, key.receive()) !=
-        ERROR_SUCCESS)
+    winlib::RegistryKey key;
+    std::vector<std::string> names;
+    if (key.Open(HKEY_CURRENT_USER, pellam::kSuiteKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
+        !key.QueryMultiString("Exclude", names, 4094))
         return false;
-    char names[4096];
-    DWORD size = sizeof names - 2, type = 0;
-    LONG result =
-        ::RegQueryValueExA(key.get(), "Exclude", nullptr, &type, reinterpret_cast<BYTE*>(names), &size);
-    key.reset();
-    if (result != ERROR_SUCCESS || type != REG_MULTI_SZ) return false;
-    names[size] = names[size + 1] = '\0';
-    for (const char* name = names; *name; name += std::strlen(name) + 1)
-        if (::lstrcmpiA(name, exeName) == 0) return true;
+    for (const std::string& name : names)
+        if (::lstrcmpiA(name.c_str(), exeName) == 0) return true;
     return false;
 }
 

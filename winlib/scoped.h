@@ -46,11 +46,6 @@ struct FileHandleTraits {
     static bool valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { ::CloseHandle(h); }
 };
-struct RegKeyTraits {
-    static HKEY invalid() { return nullptr; }
-    static bool valid(HKEY h) { return h != nullptr; }
-    static void close(HKEY h) { ::RegCloseKey(h); }
-};
 struct LibraryTraits {
     static HMODULE invalid() { return nullptr; }
     static bool valid(HMODULE h) { return h != nullptr; }
@@ -80,7 +75,6 @@ struct FindTraits {
 
 using ScopedHandle = Scoped<HANDLE, KernelHandleTraits>;
 using ScopedFileHandle = Scoped<HANDLE, FileHandleTraits>;
-using ScopedRegKey = Scoped<HKEY, RegKeyTraits>;
 using ScopedLibrary = Scoped<HMODULE, LibraryTraits>;
 using ScopedGdiObject = Scoped<HGDIOBJ, GdiObjectTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;

@@ -47,10 +47,8 @@ winlib::ScopedFileHandle CreateBackupFile(const std::string& base, std::string& 
 // come from RegQueryInfoKeyA but are raised to what was actually read, since
 // values may change between the query and the enumeration.
 void ReadValues(HKEY key, BackupFile& backup) {
-    DWORD maxName = 0, maxData = 0;
-    if (::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                           &maxName, &maxData, nullptr, nullptr) != ERROR_SUCCESS)
-        maxName = maxData = 0;
+    DWORD count = 0, maxName = 0, maxData = 0;
+    if (!winlib::registry::ValueCounts(key, count, maxName, maxData)) maxName = maxData = 0;
     std::vector<char> name(maxName + 1);
     std::vector<BYTE> data(maxData + 1);
     backup.hasValues = true;
@@ -62,8 +60,8 @@ void ReadValues(HKEY key, BackupFile& backup) {
         DWORD nameSize = static_cast<DWORD>(name.size());
         DWORD dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        const LONG result = ::RegEnumValueA(key, index, name.data(), &nameSize, nullptr, &type,
-                                            data.data(), &dataSize);
+        const LONG result =
+            winlib::registry::EnumValueInto(key, index, name.data(), nameSize, &type, data.data(), &dataSize);
         if (result == ERROR_NO_MORE_ITEMS) break;
         if (result == ERROR_MORE_DATA && retries < kMaxEnumRetries) {
             ++retries;
@@ -106,10 +104,9 @@ void DeleteAllValues(HKEY key) {
     char name[256];
     for (DWORD index = 0;;) {
         DWORD size = sizeof name;
-        const LONG result =
-            ::RegEnumValueA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
+        const LONG result = winlib::registry::EnumValueInto(key, index, name, size, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result == ERROR_SUCCESS && ::RegDeleteValueA(key, name) == ERROR_SUCCESS) continue;
+        if (result == ERROR_SUCCESS && winlib::registry::DeleteValue(key, name) == ERROR_SUCCESS) continue;
         if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) break;
         ++index;
     }
@@ -162,8 +159,8 @@ bool RestoreCategory(Category& category, const std::string& fileName) {
         // registry looks at the byte after the given length.
         data.assign(value.data.begin(), value.data.end());
         data.push_back(0);
-        ok = ::RegSetValueExA(reg.handle(), value.name.c_str(), 0, value.type, data.data(),
-                              static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
+        ok = reg.key().SetValue(value.name.c_str(), value.type, data.data(),
+                                static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
              ok;
     }
     return ok;

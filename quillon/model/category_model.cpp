@@ -169,20 +169,7 @@ bool CategoryModel::ApplyValues(ByteReader& in, HKEY key, std::size_t maxString)
     // half-way changes nothing.
     std::vector<quillon::SettingValueRecord> values;
     if (!quillon::ReadValuesBody(in, values, maxString)) return false;
-    for (const quillon::SettingValueRecord& record : values) {
-        const char* name = record.valueName.c_str();
-        if (!record.present) {
-            ::RegDeleteValueA(key, name);
-        } else if (record.type == quillon::kSettingTypeString) {
-            ::RegSetValueExA(key, name, 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(record.stringValue.c_str()),
-                             static_cast<DWORD>(record.stringValue.size() + 1));
-        } else {
-            DWORD data = record.dwordValue;
-            ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                             sizeof data);
-        }
-    }
+    for (const quillon::SettingValueRecord& record : values) WriteSettingValue(key, record);
     return true;
 }
 

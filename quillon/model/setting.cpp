@@ -1,5 +1,7 @@
 #include "setting.h"
 
+#include "registry.h"
+
 #include <cstring>
 
 using quillon::ByteWriter;
@@ -9,6 +11,16 @@ using quillon::SettingValueRecord;
 namespace {
 // Strings are read into a fixed 256-byte buffer: at most 255 characters.
 const DWORD kStringBuffer = 256;
+}
+
+void WriteSettingValue(HKEY key, const SettingValueRecord& record) {
+    const char* name = record.valueName.c_str();
+    if (!record.present)
+        winlib::registry::DeleteValue(key, name);
+    else if (record.type == quillon::kSettingTypeString)
+        winlib::registry::SetString(key, name, record.stringValue);
+    else
+        winlib::registry::SetDword(key, name, record.dwordValue);
 }
 
 std::unique_ptr<Setting> Setting::FromRecord(const SettingRecord& record, HKEY key) {
@@ -39,9 +51,14 @@ std::string Setting::ColumnText(int column) const {
     }
 }
 
+void Setting::Write(HKEY key) {
+    present = true;
+    WriteSettingValue(key, ValueRecord());
+}
+
 void Setting::Delete(HKEY key) {
-    ::RegDeleteValueA(key, valueName.c_str());
     present = false;
+    WriteSettingValue(key, ValueRecord());
 }
 
 void Setting::SelectNext() {
@@ -78,12 +95,12 @@ DWordSetting::DWordSetting(const SettingRecord& record, HKEY key)
 }
 
 bool DWordSetting::Query(HKEY key) {
-    DWORD data = 0;
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    LONG result = ::RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(&data), &size);
-    if (result != ERROR_SUCCESS) return false;
+    // Whatever its type, a value of at most four bytes is read as the number.
+    DWORD type = 0, data = 0;
+    std::vector<uint8_t> bytes;
+    if (winlib::registry::QueryValue(key, valueName.c_str(), type, bytes, sizeof data) != ERROR_SUCCESS)
+        return false;
+    if (!bytes.empty()) std::memcpy(&data, bytes.data(), bytes.size());
     value = data;
     return true;
 }
@@ -92,13 +109,6 @@ void DWordSetting::Read(HKEY key) {
     value = 0;
     present = Query(key);
     UpdateIndex();
-}
-
-void DWordSetting::Write(HKEY key) {
-    DWORD data = value;
-    ::RegSetValueExA(key, valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                     sizeof data);
-    present = true;
 }
 
 bool DWordSetting::ParseRange(const std::string& text) {
@@ -110,13 +120,13 @@ bool DWordSetting::ParseRange(const std::string& text) {
     return true;
 }
 
-bool DWordSetting::SaveValue(ByteWriter& out) const {
+SettingValueRecord DWordSetting::ValueRecord() const {
     SettingValueRecord record;
     record.type = quillon::kSettingTypeDWord;
     record.present = present;
     record.valueName = valueName;
     record.dwordValue = value;
-    return quillon::WriteSettingValueRecord(out, record);
+    return record;
 }
 
 SettingRecord DWordSetting::ToRecord() const {
@@ -147,14 +157,15 @@ StringSetting::StringSetting(const SettingRecord& record, HKEY key)
 }
 
 bool StringSetting::Query(HKEY key, std::string& out) const {
-    char buffer[kStringBuffer + 1] = "";
-    DWORD size = kStringBuffer;
+    // Whatever its type; a value stored without its terminator still ends
+    // inside the buffer.
     DWORD type = 0;
-    LONG result = ::RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(buffer), &size);
-    if (result != ERROR_SUCCESS) return false;
-    // A value stored without its terminator still ends inside the buffer.
-    out.assign(buffer, strnlen(buffer, kStringBuffer - 1));
+    std::vector<uint8_t> bytes;
+    if (winlib::registry::QueryValue(key, valueName.c_str(), type, bytes, kStringBuffer) != ERROR_SUCCESS)
+        return false;
+    bytes.resize(kStringBuffer, 0);
+    const char* text = reinterpret_cast<const char*>(bytes.data());
+    out.assign(text, strnlen(text, kStringBuffer - 1));
     return true;
 }
 
@@ -165,13 +176,6 @@ void StringSetting::Read(HKEY key) {
     UpdateIndex();
 }
 
-void StringSetting::Write(HKEY key) {
-    ::RegSetValueExA(key, valueName.c_str(), 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>(value.size() + 1));
-    present = true;
-}
-
 bool StringSetting::ParseRange(const std::string& text) {
     items = quillon::ParseStringList(text);
     index = 0;
@@ -179,13 +183,13 @@ bool StringSetting::ParseRange(const std::string& text) {
     return true;
 }
 
-bool StringSetting::SaveValue(ByteWriter& out) const {
+SettingValueRecord StringSetting::ValueRecord() const {
     SettingValueRecord record;
     record.type = quillon::kSettingTypeString;
     record.present = present;
     record.valueName = valueName;
     record.stringValue = value;
-    return quillon::WriteSettingValueRecord(out, record);
+    return record;
 }
 
 SettingRecord StringSetting::ToRecord() const {

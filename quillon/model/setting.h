@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+// Writes one value as a setting or profile records it: a DWORD or a string
+// when present, else deleted. The one place setting values are written.
+void WriteSettingValue(HKEY key, const quillon::SettingValueRecord& record);
+
 class Setting {
 public:
     virtual ~Setting() = default;
@@ -26,9 +30,14 @@ public:
     // Setting record (Tabs.stream and tweak databases use the same bytes).
     bool Save(quillon::ByteWriter& out) const { return quillon::WriteSettingRecord(out, ToRecord()); }
     bool Export(quillon::ByteWriter& out) const { return Save(out); }
-    virtual bool SaveValue(quillon::ByteWriter& out) const = 0;
+    // Profile value record: the value as it stands, present or not.
+    virtual quillon::SettingValueRecord ValueRecord() const = 0;
+    bool SaveValue(quillon::ByteWriter& out) const {
+        return quillon::WriteSettingValueRecord(out, ValueRecord());
+    }
     virtual void Read(HKEY key) = 0;
-    virtual void Write(HKEY key) = 0;
+    // Writes the value to the key, or deletes it there.
+    void Write(HKEY key);
     void Delete(HKEY key);
     virtual std::string GetRangeText() const = 0;
     virtual bool ParseRange(const std::string& text) = 0;
@@ -68,9 +77,8 @@ public:
     DWordSetting(std::string name, std::string valueName, std::string comment, HKEY key);
     DWordSetting(const quillon::SettingRecord& record, HKEY key);
 
-    bool SaveValue(quillon::ByteWriter& out) const override;
+    quillon::SettingValueRecord ValueRecord() const override;
     void Read(HKEY key) override;
-    void Write(HKEY key) override;
     std::string GetRangeText() const override { return ranges.RangeText(); }
     bool ParseRange(const std::string& text) override;
     void SelectValue(uint32_t i) override { value = ranges.ValueAt(i); }
@@ -92,9 +100,8 @@ public:
     StringSetting(std::string name, std::string valueName, std::string comment, HKEY key);
     StringSetting(const quillon::SettingRecord& record, HKEY key);
 
-    bool SaveValue(quillon::ByteWriter& out) const override;
+    quillon::SettingValueRecord ValueRecord() const override;
     void Read(HKEY key) override;
-    void Write(HKEY key) override;
     std::string GetRangeText() const override { return quillon::StringListText(items); }
     bool ParseRange(const std::string& text) override;
     void SelectValue(uint32_t i) override {

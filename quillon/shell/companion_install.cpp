@@ -29,22 +29,14 @@ HWND FindCompanion() { return ::FindWindowA(pellam::kWindowClass, pellam::kWindo
 // written where it exists.
 void ResetSplashSetting() {
     pellam::WriteCompanionText(pellam::kSuiteKey, pellam::kLogoBitmapValue, "");
-    HKEY machine = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pellam::kSuiteKey, 0, KEY_SET_VALUE, &machine) !=
-        ERROR_SUCCESS)
-        return;
-    winlib::ScopedRegKey key(machine);
-    const char empty[] = "";
-    ::RegSetValueExA(key.get(), pellam::kLogoBitmapValue, 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(empty), sizeof empty);
+    winlib::RegistryKey machine;
+    if (machine.Open(HKEY_LOCAL_MACHINE, pellam::kSuiteKey, KEY_SET_VALUE) == ERROR_SUCCESS)
+        machine.SetString(pellam::kLogoBitmapValue, "");
 }
 
 void DeleteRunValue(const char* name) {
-    HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
-        return;
-    winlib::ScopedRegKey key(raw);
-    ::RegDeleteValueA(key.get(), name);
+    winlib::RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, kRunKey, KEY_SET_VALUE) == ERROR_SUCCESS) key.DeleteValue(name);
 }
 
 // A copy refused because the installed file is in use (its hook library
@@ -151,13 +143,7 @@ void WriteStartWithWindows(const std::string& path) {
     }
     // A user without a Run key of his own gets one: a ticked box that
     // starts nothing would report success for a failure.
-    HKEY raw = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw,
-                          nullptr) != ERROR_SUCCESS)
-        return;
-    winlib::ScopedRegKey key(raw);
-    std::string command = "\"" + path + "\" -minimize";
-    ::RegSetValueExA(key.get(), kQuillonRunValue, 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(command.c_str()),
-                     static_cast<DWORD>(command.size() + 1));
+    winlib::RegistryKey key;
+    if (key.Create(HKEY_CURRENT_USER, kRunKey, KEY_SET_VALUE) != ERROR_SUCCESS) return;
+    key.SetString(kQuillonRunValue, "\"" + path + "\" -minimize");
 }

@@ -122,14 +122,11 @@ void ResolveRememberedCard(PlatformInfo& info, HWND owner) {
     RegKey key;
     bool haveKey = key.Create(HKEY_LOCAL_MACHINE, kQuillonKey) == ERROR_SUCCESS;
     if (info.card != 0) {
-        if (haveKey) ::RegDeleteValueA(key.handle(), kRememberedCardValue);
+        if (haveKey) key.key().DeleteValue(kRememberedCardValue);
         return;
     }
-    DWORD type = 0, value = 0, size = sizeof value;
-    bool remembered = haveKey &&
-                      ::RegQueryValueExA(key.handle(), kRememberedCardValue, nullptr, &type,
-                                         reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
-                      type == REG_DWORD && size == sizeof value;
+    DWORD value = 0;
+    bool remembered = haveKey && key.key().QueryDword(kRememberedCardValue, value);
     if (remembered) {
         info.card = static_cast<int32_t>(value);
     } else {

@@ -28,10 +28,7 @@ void SelectCardDialog::OnOK() {
     if (index < 0 || index >= kCardCount) return;
     card = 1 << index;
     RegKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, kQuillonKey) == ERROR_SUCCESS) {
-        DWORD value = static_cast<DWORD>(card);
-        ::RegSetValueExA(key.handle(), kRememberedCardValue, 0, REG_DWORD,
-                         reinterpret_cast<const BYTE*>(&value), sizeof value);
-    }
+    if (key.Create(HKEY_LOCAL_MACHINE, kQuillonKey) == ERROR_SUCCESS)
+        key.key().SetDword(kRememberedCardValue, static_cast<DWORD>(card));
     EndDialog(IDOK);
 }

@@ -6,16 +6,11 @@
 namespace {
 
 void ReadDWord(HKEY key, const char* name, LONG& value) {
-    DWORD data = 0, type = 0, size = sizeof data;
-    if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_DWORD && size == sizeof data)
-        value = static_cast<LONG>(data);
+    DWORD data = 0;
+    if (winlib::registry::QueryDword(key, name, data)) value = static_cast<LONG>(data);
 }
 
-void WriteDWord(HKEY key, const char* name, DWORD value) {
-    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
+void WriteDWord(HKEY key, const char* name, DWORD value) { winlib::registry::SetDword(key, name, value); }
 
 }  // namespace
 

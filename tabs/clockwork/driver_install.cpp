@@ -1,39 +1,26 @@
 #include "driver_install.h"
 
-#include "scoped.h"
+#include "registry.h"
 
 #include <string>
 
 namespace clockwork {
 namespace {
 
-bool SetNumber(HKEY key, const char* name, DWORD value) {
-    return ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                            sizeof value) == ERROR_SUCCESS;
-}
-
-bool SetText(HKEY key, const char* name, const char* text) {
-    return ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                            static_cast<DWORD>(std::string(text).size() + 1)) == ERROR_SUCCESS;
-}
-
 // The service entry of a boot-started kernel driver. The image path is in
 // the form the system resolves against the Windows folder ("\SystemRoot\"):
 // a path relative to that folder loads on Windows but not in every loader
 // (Wine's device host takes it as relative to its own folder).
 bool WriteService() {
-    HKEY raw = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &raw, nullptr) != ERROR_SUCCESS)
-        return false;
-    winlib::ScopedRegKey key(raw);
-    bool written = SetNumber(raw, "Start", SERVICE_AUTO_START);
-    written &= SetNumber(raw, "Type", SERVICE_KERNEL_DRIVER);
-    written &= SetNumber(raw, "ErrorControl", SERVICE_ERROR_NORMAL);
-    written &= SetText(raw, "DisplayName", "R6 Probe");
-    written &= SetText(raw, "Description", "Radeon Probe");
-    written &= SetText(raw, "ImagePath", "\\SystemRoot\\System32\\Drivers\\r6probe.sys");
-    written &= SetText(raw, "Group", "Extended Base");
+    winlib::RegistryKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, kServiceKey, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
+    bool written = key.SetDword("Start", SERVICE_AUTO_START) == ERROR_SUCCESS;
+    written &= key.SetDword("Type", SERVICE_KERNEL_DRIVER) == ERROR_SUCCESS;
+    written &= key.SetDword("ErrorControl", SERVICE_ERROR_NORMAL) == ERROR_SUCCESS;
+    written &= key.SetString("DisplayName", "R6 Probe") == ERROR_SUCCESS;
+    written &= key.SetString("Description", "Radeon Probe") == ERROR_SUCCESS;
+    written &= key.SetString("ImagePath", "\\SystemRoot\\System32\\Drivers\\r6probe.sys") == ERROR_SUCCESS;
+    written &= key.SetString("Group", "Extended Base") == ERROR_SUCCESS;
     return written;
 }
 
@@ -46,12 +33,10 @@ std::string SystemFolder() {
 }  // namespace
 
 bool DriverServiceInstalled() {
-    HKEY raw = nullptr;
     // Opened, not created: asking must not leave an empty service behind.
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServiceKey, 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
-        return false;
-    winlib::ScopedRegKey key(raw);
-    return ::RegQueryValueExA(raw, "Start", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    winlib::RegistryKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, kServiceKey, KEY_QUERY_VALUE) == ERROR_SUCCESS &&
+           key.HasValue("Start");
 }
 
 void TellDriverCannotRun(HWND owner) {

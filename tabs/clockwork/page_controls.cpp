@@ -1,6 +1,6 @@
 #include "page_controls.h"
 
-#include "scoped.h"
+#include "registry.h"
 
 namespace clockwork {
 
@@ -40,26 +40,18 @@ bool ChoiceList::OnReflectedCommand(UINT notifyCode) {
 
 ApplyOption::ApplyOption(const std::string& caption, bool ticked)
     : caption_(caption), ticked_(ticked ? 1 : 0) {
-    HKEY raw = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kOptionsKey, 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
-        return;
-    winlib::ScopedRegKey key(raw);
-    DWORD stored = 0, type = 0, size = sizeof stored;
-    if (::RegQueryValueExA(raw, caption_.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&stored),
-                           &size) == ERROR_SUCCESS &&
-        type == REG_DWORD && size == sizeof stored)
+    winlib::RegistryKey key;
+    DWORD stored = 0;
+    if (key.Open(HKEY_LOCAL_MACHINE, kOptionsKey, KEY_QUERY_VALUE) == ERROR_SUCCESS &&
+        key.QueryDword(caption_.c_str(), stored))
         ticked_ = stored != 0 ? 1 : 0;
 }
 
 ApplyOption::~ApplyOption() {
     if (!made_) return;
-    HKEY raw = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOptionsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &raw, nullptr) != ERROR_SUCCESS)
-        return;
-    winlib::ScopedRegKey key(raw);
-    ::RegSetValueExA(raw, caption_.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&ticked_),
-                     sizeof ticked_);
+    winlib::RegistryKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, kOptionsKey, KEY_ALL_ACCESS) == ERROR_SUCCESS)
+        key.SetDword(caption_.c_str(), static_cast<DWORD>(ticked_));
 }
 
 bool ApplyOption::Make(const RECT& rect, HWND parent, UINT id, HFONT font) {

@@ -5,8 +5,10 @@
 #include "gl_strip.h"
 #include "list_background.h"
 #include "page_container.h"
-#include "scoped.h"
+#include "registry.h"
 #include "web_page.h"
+
+#include <algorithm>
 
 #include <GL/gl.h>
 #include <commctrl.h>
@@ -61,16 +63,14 @@ void DesktopPageHost::Open(HWND owner, const std::string& address) {
 }
 
 std::string RegistryPageAddress() {
-    winlib::ScopedRegKey key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPluginKey, 0, KEY_QUERY_VALUE, key.receive()) ==
-        ERROR_SUCCESS) {
-        char value[1024] = "";
-        DWORD size = sizeof value - 1;
-        DWORD type = 0;
-        if (::RegQueryValueExA(key.get(), "RegistryPage", nullptr, &type, reinterpret_cast<BYTE*>(value),
-                               &size) == ERROR_SUCCESS &&
-            type == REG_SZ && value[0])
-            return value;
+    // A REG_SZ only (not one to expand), of at most 1023 bytes.
+    winlib::RegistryKey key;
+    DWORD type = 0;
+    std::vector<uint8_t> data;
+    if (key.Open(HKEY_LOCAL_MACHINE, kPluginKey, KEY_QUERY_VALUE) == ERROR_SUCCESS &&
+        key.QueryValue("RegistryPage", type, data, 1023) == ERROR_SUCCESS && type == REG_SZ) {
+        std::string address(data.begin(), std::find(data.begin(), data.end(), 0));
+        if (!address.empty()) return address;
     }
     return kDefaultPageAddress;
 }
