@@ -22,8 +22,9 @@ constexpr int kRecordCount = 32;
 __attribute__((section(".SHAREDA"), shared)) StartRecord g_records[kRecordCount] = {};
 
 constexpr DWORD kPollMs = 250;
-HANDLE g_stop = nullptr;
-HANDLE g_thread = nullptr;
+// Pellam's process only: the watcher thread and the event that stops it.
+winlib::ScopedHandle g_stop;
+winlib::ScopedHandle g_thread;
 
 // The events are Pellam's own handles: this thread runs in its process.
 HANDLE SharedEvent(uint32_t value) { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(value)); }
@@ -53,7 +54,7 @@ void CarryOutRecordedEnd(const StartRecord& record) {
 DWORD WINAPI WatchEnds(void*) {
     winlib::ScopedHandle processes[kRecordCount];
     LONG watched[kRecordCount] = {};
-    while (::WaitForSingleObject(g_stop, kPollMs) == WAIT_TIMEOUT) {
+    while (::WaitForSingleObject(g_stop.get(), kPollMs) == WAIT_TIMEOUT) {
         for (int i = 0; i < kRecordCount; ++i) {
             StartRecord& record = g_records[i];
             LONG id = record.ready ? record.processId : 0;
@@ -120,17 +121,16 @@ void WithdrawStartActions() {
 
 void StartEndWatcher() {
     if (g_thread) return;
-    g_stop = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    g_thread = g_stop ? ::CreateThread(nullptr, 0, WatchEnds, nullptr, 0, nullptr) : nullptr;
+    g_stop.reset(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (g_stop) g_thread.reset(::CreateThread(nullptr, 0, WatchEnds, nullptr, 0, nullptr));
 }
 
 void StopEndWatcher() {
     if (!g_thread) return;
-    ::SetEvent(g_stop);
-    ::WaitForSingleObject(g_thread, 5000);
-    ::CloseHandle(g_thread);
-    ::CloseHandle(g_stop);
-    g_thread = g_stop = nullptr;
+    ::SetEvent(g_stop.get());
+    ::WaitForSingleObject(g_thread.get(), 5000);
+    g_thread.reset();
+    g_stop.reset();
 }
 
 }  // namespace pellamhook

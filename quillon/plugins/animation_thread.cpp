@@ -43,20 +43,17 @@ void AnimationPlugin::Unload() {
 AnimationThread::AnimationThread(HWND stripWindow, std::string fileName)
     : stripWindow_(stripWindow), fileName_(std::move(fileName)) {}
 
-AnimationThread::~AnimationThread() {
-    if (thread_) ::CloseHandle(thread_);
-    if (loaded_) ::CloseHandle(loaded_);
-}
+AnimationThread::~AnimationThread() = default;
 
 bool AnimationThread::Start() {
     if (thread_) return false;
-    loaded_ = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    loaded_.reset(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (!loaded_) return false;
-    thread_ = ::CreateThread(nullptr, 0, &AnimationThread::ThreadMain, this, 0, &threadId_);
+    thread_.reset(::CreateThread(nullptr, 0, &AnimationThread::ThreadMain, this, 0, &threadId_));
     if (!thread_) return false;
     // The plug-in's Init may need this thread to answer for the strip
     // window, so the wait answers sent messages.
-    winlib::WaitAnsweringSentMessages(loaded_, 5000);
+    winlib::WaitAnsweringSentMessages(loaded_.get(), 5000);
     return true;
 }
 
@@ -66,7 +63,7 @@ DWORD WINAPI AnimationThread::ThreadMain(void* self) {
         thread->Run();
     } catch (...) {
         // An exception must not leave the thread: the process would end.
-        ::SetEvent(thread->loaded_);
+        ::SetEvent(thread->loaded_.get());
         return 1;
     }
     return 0;
@@ -75,7 +72,7 @@ DWORD WINAPI AnimationThread::ThreadMain(void* self) {
 void AnimationThread::Run() {
     AnimationPlugin plugin(fileName_);
     plugin.Load(stripWindow_);  // a failed load still idles until stopped
-    ::SetEvent(loaded_);
+    ::SetEvent(loaded_.get());
     MSG message;
     // The flag covers a stop that came before this thread had a message
     // queue to receive WM_QUIT in.
@@ -95,9 +92,9 @@ bool AnimationThread::Stop(DWORD waitMs) {
     if (!thread_) return true;
     stopRequested_ = true;
     ::PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    return winlib::WaitAnsweringSentMessages(thread_, waitMs);
+    return winlib::WaitAnsweringSentMessages(thread_.get(), waitMs);
 }
 
 bool AnimationThread::Running() const {
-    return thread_ && ::WaitForSingleObject(thread_, 0) == WAIT_TIMEOUT;
+    return thread_ && ::WaitForSingleObject(thread_.get(), 0) == WAIT_TIMEOUT;
 }

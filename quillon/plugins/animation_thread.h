@@ -62,8 +62,8 @@ private:
 
     HWND stripWindow_;
     const std::string fileName_;
-    HANDLE thread_ = nullptr;
-    HANDLE loaded_ = nullptr;  // set once Load has returned, whatever it returned
+    winlib::ScopedHandle thread_;
+    winlib::ScopedHandle loaded_;  // set once Load has returned, whatever it returned
     DWORD threadId_ = 0;
     std::atomic<bool> stopRequested_{false};
 };
