@@ -7,19 +7,20 @@
 # ready command, the start is over when that command succeeds (say, every
 # expected tab is there); without, after three quiet looks at the window.
 # Returns 1 when the window did not come, or stopped at a question nobody
-# expected (printed), within the five minutes allowed.
+# expected (printed), within the nine minutes allowed (a loaded emulated
+# machine takes several minutes over a first start).
 answer_first_start() {
-  local close=$1 title=$2 quiet=0 stuck=0 deadline=$((SECONDS + 300))
+  local close=$1 title=$2 quiet=0 stuck=0 deadline=$((SECONDS + 540))
   shift 2
   while [ $SECONDS -lt $deadline ]; do
     if wine "$close" --find "Select graphic card"; then
-      wine "$close" --pick "Select graphic card" 1042 3; quiet=0
+      wine "$close" --pick "Select graphic card" 1042 3; quiet=0; continue
     elif wine "$close" --find "Install"; then
-      wine "$close" --press "Install" 7; quiet=0
+      wine "$close" --press "Install" 7; quiet=0; continue
     elif wine "$close" --find "Confirm add plugin"; then
-      wine "$close" --press "Confirm add plugin" 6; quiet=0
+      wine "$close" --press "Confirm add plugin" 6; quiet=0; continue
     elif wine "$close" --find "Confirm import"; then
-      wine "$close" --press "Confirm import" 6; quiet=0
+      wine "$close" --press "Confirm import" 6; quiet=0; continue
     elif wine "$close" --find "$title"; then
       # Another window of the program that stays up is a question this
       # script does not know: the start cannot go on by itself.
