@@ -7,6 +7,7 @@
 
 #include "companion_messages.h"
 #include "companion_settings.h"
+#include "scoped.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ struct Companion {
     HANDLE profileResetEvent = nullptr;
     HANDLE overclockResetEvent = nullptr;
     HANDLE quitEvent = nullptr;
-    HMODULE hookLibrary = nullptr;
+    winlib::ScopedLibrary hookLibrary;
     HookEntry install = nullptr;
     HookEntry uninstall = nullptr;
     bool firstRunThisSession = false;

@@ -7,14 +7,13 @@ bool LoadHookLibrary() {
     Companion& c = g_companion;
     // Found through the normal search path: both files lie in the system
     // directory once Quillon has installed them.
-    c.hookLibrary = ::LoadLibraryA(kHookLibrary);
-    c.install = winlib::GetExport<HookEntry>(c.hookLibrary, "Install");
-    c.uninstall = winlib::GetExport<HookEntry>(c.hookLibrary, "Uninstall");
+    c.hookLibrary.reset(::LoadLibraryA(kHookLibrary));
+    c.install = winlib::GetExport<HookEntry>(c.hookLibrary.get(), "Install");
+    c.uninstall = winlib::GetExport<HookEntry>(c.hookLibrary.get(), "Uninstall");
     if (c.install && c.uninstall &&
-        c.install(c.window, c.hookLibrary, nullptr, &c.settings) != 0)
+        c.install(c.window, c.hookLibrary.get(), nullptr, &c.settings) != 0)
         return true;
-    if (c.hookLibrary) ::FreeLibrary(c.hookLibrary);
-    c.hookLibrary = nullptr;
+    c.hookLibrary.reset();
     c.install = c.uninstall = nullptr;
     return false;
 }
@@ -32,8 +31,7 @@ void RefreshHookSettings() {
 void UnloadHookLibrary() {
     Companion& c = g_companion;
     if (c.uninstall) c.uninstall(c.window, nullptr, nullptr, nullptr);
-    if (c.hookLibrary) ::FreeLibrary(c.hookLibrary);
-    c.hookLibrary = nullptr;
+    c.hookLibrary.reset();
     c.install = c.uninstall = nullptr;
 }
 

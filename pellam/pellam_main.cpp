@@ -4,6 +4,7 @@
 #include "command_split.h"
 #include "companion.h"
 #include "companion_registry.h"
+#include "scoped.h"
 
 namespace pellam {
 
@@ -43,12 +44,11 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
     c.firstRunThisSession = ::GlobalFindAtomA(kSessionAtom) == 0;
     if (c.firstRunThisSession) ::GlobalAddAtomA(kSessionAtom);
 
-    HANDLE mutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
+    winlib::ScopedHandle mutex(::CreateMutexA(nullptr, TRUE, kMutexName));
     // Any error here is taken as another instance, as it always was; the
     // usual one is ERROR_ALREADY_EXISTS.
     if (::GetLastError() != 0) {
         ForwardToRunningInstance(commandLine);
-        if (mutex) ::CloseHandle(mutex);
         return 0;
     }
 
@@ -57,7 +57,6 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
                                  0, nullptr, nullptr, instance, nullptr);
     if (!c.window) {
         ::MessageBoxA(nullptr, "NoWindow!", "Oops!", MB_ICONERROR);
-        ::CloseHandle(mutex);
         return 0;
     }
 
@@ -66,9 +65,12 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
     LogLine(1, "Starting Pellam..");
     if (c.extras.doRadeonOverclocking) StartClocks();
 
-    c.profileResetEvent = CreateResetEvent();
-    c.overclockResetEvent = CreateResetEvent();
-    c.quitEvent = CreateResetEvent();
+    // Held here until the end; the block and the worker use their values.
+    winlib::ScopedHandle profileReset(CreateResetEvent()), overclockReset(CreateResetEvent()),
+        quit(CreateResetEvent());
+    c.profileResetEvent = profileReset.get();
+    c.overclockResetEvent = overclockReset.get();
+    c.quitEvent = quit.get();
     c.settings[kProfileResetEvent] = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(c.profileResetEvent));
     c.settings[kOverclockResetEvent] = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(c.overclockResetEvent));
     c.settings[kQuitEvent] = static_cast<uint32_t>(reinterpret_cast<ULONG_PTR>(c.quitEvent));
@@ -76,7 +78,7 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
     LogLine(2, "%d", static_cast<int>(c.settings[kOverclockResetEvent]));
     LogLine(2, "%d", static_cast<int>(c.settings[kQuitEvent]));
 
-    HANDLE worker = ::CreateThread(nullptr, 0, WatcherThread, nullptr, 0, nullptr);
+    winlib::ScopedHandle worker(::CreateThread(nullptr, 0, WatcherThread, nullptr, 0, nullptr));
     bool installed = LoadHookLibrary();
     if (!worker || !installed) {
         ::MessageBoxA(c.window, "Didn't install", "Pellam", MB_OK);
@@ -90,16 +92,11 @@ int Run(HINSTANCE instance, const std::string& commandLine) {
 
     ::DestroyWindow(c.window);
     ::SetEvent(c.quitEvent);
-    if (worker) {
-        ::WaitForSingleObject(worker, 5000);
-        ::CloseHandle(worker);
-    } else {
+    if (worker)
+        ::WaitForSingleObject(worker.get(), 5000);
+    else
         UnloadHookLibrary();  // the worker would have done it
-    }
-    for (HANDLE event : {c.profileResetEvent, c.overclockResetEvent, c.quitEvent})
-        if (event) ::CloseHandle(event);
     LogLine(1, "Ending Pellam..");
-    ::CloseHandle(mutex);
     return 0;
 }
 
