@@ -17,9 +17,8 @@ constexpr UINT_PTR kSplashTimer = 1;
 constexpr UINT kSplashMs = 2000;
 
 void Subtract(HRGN window, HRGN cut) {
-    if (!cut) return;
-    ::CombineRgn(window, window, cut, RGN_DIFF);
-    ::DeleteObject(cut);
+    winlib::ScopedGdiObject owned(cut);
+    if (cut) ::CombineRgn(window, window, cut, RGN_DIFF);
 }
 
 // One region of a row scan's rectangles, sized for exactly these.
@@ -54,20 +53,20 @@ HRGN OutlineOf(HWND dialog, HBITMAP picture) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    HDC copyDc = ::CreateCompatibleDC(screen);
-    HDC pictureDc = ::CreateCompatibleDC(screen);
-    winlib::ScopedGdiObject copy(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    winlib::ScopedScreenDc screen(::GetDC(nullptr));
+    winlib::ScopedMemoryDc copyDc(::CreateCompatibleDC(screen.get()));
+    winlib::ScopedMemoryDc pictureDc(::CreateCompatibleDC(screen.get()));
+    winlib::ScopedGdiObject copy(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     HRGN region = nullptr;
     if (copyDc && pictureDc && copy && bits) {
-        HGDIOBJ oldCopy = ::SelectObject(copyDc, copy.get());
-        HGDIOBJ oldPicture = ::SelectObject(pictureDc, picture);
+        HGDIOBJ oldCopy = ::SelectObject(copyDc.get(), copy.get());
+        HGDIOBJ oldPicture = ::SelectObject(pictureDc.get(), picture);
         if (source.bmWidth == w && source.bmHeight == h) {
-            ::BitBlt(copyDc, 0, 0, w, h, pictureDc, 0, 0, SRCCOPY);
+            ::BitBlt(copyDc.get(), 0, 0, w, h, pictureDc.get(), 0, 0, SRCCOPY);
         } else {
-            ::SetStretchBltMode(copyDc, COLORONCOLOR);
-            ::StretchBlt(copyDc, 0, 0, w, h, pictureDc, 0, 0, source.bmWidth, source.bmHeight,
-                         SRCCOPY);
+            ::SetStretchBltMode(copyDc.get(), COLORONCOLOR);
+            ::StretchBlt(copyDc.get(), 0, 0, w, h, pictureDc.get(), 0, 0, source.bmWidth,
+                         source.bmHeight, SRCCOPY);
         }
         ::GdiFlush();
         TransparencyMask mask = BuildMask(static_cast<const uint32_t*>(bits), size_t(w) * size_t(h),
@@ -81,12 +80,9 @@ HRGN OutlineOf(HWND dialog, HBITMAP picture) {
                 Subtract(region, RegionOf(cut.rects));
             }
         }
-        ::SelectObject(pictureDc, oldPicture);
-        ::SelectObject(copyDc, oldCopy);
+        ::SelectObject(pictureDc.get(), oldPicture);
+        ::SelectObject(copyDc.get(), oldCopy);
     }
-    if (pictureDc) ::DeleteDC(pictureDc);
-    if (copyDc) ::DeleteDC(copyDc);
-    ::ReleaseDC(nullptr, screen);
     return region;
 }
 

@@ -67,6 +67,12 @@ struct ScreenDcTraits {
     static bool valid(HDC h) { return h != nullptr; }
     static void close(HDC h) { ::ReleaseDC(nullptr, h); }
 };
+// A memory device context, from CreateCompatibleDC.
+struct MemoryDcTraits {
+    static HDC invalid() { return nullptr; }
+    static bool valid(HDC h) { return h != nullptr; }
+    static void close(HDC h) { ::DeleteDC(h); }
+};
 struct FindTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static bool valid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
@@ -79,6 +85,7 @@ using ScopedLibrary = Scoped<HMODULE, LibraryTraits>;
 using ScopedGdiObject = Scoped<HGDIOBJ, GdiObjectTraits>;
 using ScopedIcon = Scoped<HICON, IconTraits>;
 using ScopedScreenDc = Scoped<HDC, ScreenDcTraits>;
+using ScopedMemoryDc = Scoped<HDC, MemoryDcTraits>;
 using ScopedFind = Scoped<HANDLE, FindTraits>;
 
 // A device context from GetDC, given back with ReleaseDC.
