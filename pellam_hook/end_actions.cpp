@@ -1,5 +1,7 @@
 #include "end_actions.h"
 
+#include "gamma_control.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "volume_control.h"
 

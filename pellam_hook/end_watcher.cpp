@@ -1,6 +1,7 @@
 #include "end_watcher.h"
 
 #include "end_actions.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "scoped.h"
 

@@ -2,11 +2,16 @@
 // volume are applied, games may get an 800x600 desktop, and its auto-profile
 // and overclocking commands run through Pellam before it goes on; at its end
 // each is undone and Pellam is told to run the matching "Reset" commands.
+#include "game_actions.h"
+
 #include "end_actions.h"
 #include "end_watcher.h"
 #include "guarded_memory.h"
+#include "gamma_control.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "import_patching.h"
+#include "registry.h"
 #include "scoped.h"
 #include "searched_modules.h"
 #include "volume_control.h"
@@ -17,6 +22,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pellamhook {
 namespace {
@@ -44,18 +50,29 @@ void SendCommand(const std::string& commandLine) {
     ::SendMessageA(companion, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
-HANDLE DuplicateResetEvent(HANDLE companion, uint32_t event) {
+winlib::ScopedHandle DuplicateResetEvent(HANDLE companion, uint32_t event) {
     HANDLE copy = nullptr;
     if (!::DuplicateHandle(companion, reinterpret_cast<HANDLE>(static_cast<uintptr_t>(event)),
                            ::GetCurrentProcess(), &copy, kEventAccess, FALSE, DUPLICATE_SAME_ACCESS))
         copy = nullptr;
     LogError(copy ? 0 : ::GetLastError());
-    return copy;
+    return winlib::ScopedHandle(copy);
 }
 
 bool SameName(const char* a, const char* b) { return a && ::lstrcmpiA(a, b) == 0; }
 
-}  // namespace
+// Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
+// main key, executable names compared without regard to case.
+bool Excluded(const char* exeName) {
+    winlib::RegistryKey key;
+    std::vector<std::string> names;
+    if (key.Open(HKEY_CURRENT_USER, pellam::kSuiteKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
+        !key.QueryMultiString("Exclude", names, 4094))
+        return false;
+    for (const std::string& name : names)
+        if (::lstrcmpiA(name.c_str(), exeName) == 0) return true;
+    return false;
+}
 
 bool SearchImports(const char* moduleName, const char* target, bool recursive, int depth) {
     HMODULE base = ::GetModuleHandleA(moduleName);
@@ -112,7 +129,7 @@ void SwitchToGameDesktop() {
     g_process.desktopChanged = true;
 }
 
-static void RunStartActions() {
+void RunStartActions() {
     if (Setting(pellam::kPatch) && !InCompanionProcess()) ApplyPatches(true);
     LogLine(1, "\nAttached to %s", g_process.exeName);
     if (IsGameProcess()) {
@@ -162,7 +179,19 @@ static void RunStartActions() {
         g_process.overclockResetEvent = DuplicateResetEvent(companion.get(), g_shared.overclockResetEvent);
 }
 
-void StartSequence() {
+}  // namespace
+
+// The start sequence waits for Pellam's commands and may load the mixer, so
+// it runs on the first hook call in the process rather than under the loader
+// lock of process attach; the program still gets no message before it ends.
+void StartOnce() {
+    if (!g_process.exeName[0] || InCompanionProcess()) return;
+    if (::InterlockedExchange(&g_process.started, 1) != 0) return;
+    if (Excluded(g_process.exeName)) {
+        LogLine(2, "%s is excluded", g_process.exeName);
+        g_process.exeName[0] = '\0';
+        return;
+    }
     RunStartActions();
     RecordStartActions();
 }
@@ -179,17 +208,15 @@ void EndSequence() {
     actions.desktop = g_process.desktopChanged;
     actions.savedDesktop = g_process.savedDesktop;
     actions.profile = g_process.profileApplied;
-    actions.profileReset = g_process.profileResetEvent;
+    actions.profileReset = g_process.profileResetEvent.get();
     actions.overclock = g_process.overclockApplied;
-    actions.overclockReset = g_process.overclockResetEvent;
+    actions.overclockReset = g_process.overclockResetEvent.get();
     CarryOutEndActions(actions, g_process.exeName, EndLog::EachAction);
 
     g_process.gammaApplied = g_process.soundApplied = g_process.desktopChanged = false;
     g_process.profileApplied = g_process.overclockApplied = false;
-    for (HANDLE* event : {&g_process.profileResetEvent, &g_process.overclockResetEvent}) {
-        if (*event) ::CloseHandle(*event);
-        *event = nullptr;
-    }
+    g_process.profileResetEvent.reset();
+    g_process.overclockResetEvent.reset();
     delete g_process.volume;
     g_process.volume = nullptr;
     if (Setting(pellam::kPatch) && Setting(pellam::kUnPatch) && !InCompanionProcess()) ApplyPatches(false);

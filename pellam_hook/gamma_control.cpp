@@ -1,7 +1,10 @@
 // The gamma triple every process shares, the desktop gamma ramp made from
 // it, and the triple stored for the current game.
+#include "gamma_control.h"
+
 #include "end_watcher.h"
 #include "hook_state.h"
+#include "intercepted_calls.h"
 #include "scoped.h"
 #include "triple_ramp.h"
 

@@ -1,3 +1,5 @@
+#include "hook_log.h"
+
 #include "hook_state.h"
 
 #include "log_text.h"

@@ -1,11 +1,11 @@
 // The hook library's state: what all processes share (one copy in a shared
-// data section) and what each process keeps for itself, with the log and the
-// operations the library's parts call on each other.
+// data section) and what each process keeps for itself.
 #pragma once
 
 #include <windows.h>
 
 #include "companion_settings.h"
+#include "scoped.h"
 #include "gamma_triple.h"
 #include "hot_key_rules.h"
 
@@ -66,7 +66,8 @@ struct ProcessState {
     bool gammaApplied;
     double savedGamma, savedContrast, savedBrightness;
     bool profileApplied, overclockApplied;
-    HANDLE profileResetEvent, overclockResetEvent;
+    // Pellam's reset events, duplicated into this process for its end.
+    winlib::ScopedHandle profileResetEvent, overclockResetEvent;
     VolumeControl* volume;
     DWORD savedVolume;
     bool soundApplied;
@@ -84,32 +85,4 @@ inline const char* ExeNameOrUnknown() { return g_process.exeName[0] ? g_process.
 inline bool InCompanionProcess() {
     return g_shared.companionProcessId != 0 && g_process.processId == g_shared.companionProcessId;
 }
-pellam::GammaTriple SharedGamma();
-void SetSharedGamma(const pellam::GammaTriple& triple);
-
-// "c:\Pellam.txt", appended to; a line is written when its level is at most
-// the shared Debug setting.
-void LogLine(int level, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// A non-zero Windows error as "(%d)=>%s" with its system text, at level 2.
-void LogError(DWORD error);
-
-// Import patching.
-bool ApplyPatches(bool install);
-void InitPatchTable();
-// SetDeviceGammaRamp through the entry point saved by patching, if any.
-BOOL SetRampThroughSaved(HDC dc, void* ramp);
-
-// Gamma ramp.
-bool ParseGammaTriple(const char* text);
-bool ApplyGammaRamp(bool store);
-
-// Game start and end. StartOnce runs the start sequence on the first hook
-// call in a process that is not left alone.
-void StartOnce();
-void StartSequence();
-void EndSequence();
-
-// The keyboard hook procedure.
-LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
-
 }  // namespace pellamhook

@@ -1,6 +1,7 @@
 #include "import_patching.h"
 
 #include "guarded_memory.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "searched_modules.h"
 

@@ -9,6 +9,10 @@
 
 namespace pellamhook {
 
+// Patches (install) or restores every slot of the patch table in this
+// process.
+bool ApplyPatches(bool install);
+
 // The first import descriptor of a loaded module, or 0.
 uint32_t GetImportDescriptor(HMODULE moduleBase);
 // One module and, with RecursivePatch, the modules it imports (to depth 4).

@@ -1,6 +1,10 @@
 // The replacements that import patching puts in place of nine Windows
 // functions: display-mode changes get the stored refresh rate, the program's
 // own gamma-ramp changes are refused, process starts are logged.
+#include "intercepted_calls.h"
+
+#include "gamma_control.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "refresh_lookup.h"
 

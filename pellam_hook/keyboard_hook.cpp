@@ -1,6 +1,11 @@
 // The keyboard hook: the hot keys for gamma, contrast, brightness, volume,
 // quitting Pellam and forgetting the current game's stored values, in
 // whichever program has the keyboard focus.
+#include "keyboard_hook.h"
+
+#include "game_actions.h"
+#include "gamma_control.h"
+#include "hook_log.h"
 #include "hook_state.h"
 #include "volume_control.h"
 

@@ -1,9 +1,13 @@
 // Pellam.dll: the exports Pellam calls, the state shared by every process
 // that maps the library, the get-message hook and the process entry point.
 #include "end_watcher.h"
+#include "game_actions.h"
+#include "gamma_control.h"
 #include "guarded_memory.h"
+#include "hook_log.h"
 #include "hook_state.h"
-#include "registry.h"
+#include "intercepted_calls.h"
+#include "keyboard_hook.h"
 #include "scoped.h"
 
 #include "companion_messages.h"
@@ -41,19 +45,6 @@ bool HooksHeldElsewhere() {
     if (!g_shared.installed) return false;
     if (!g_shared.keyboardHook && !g_shared.messageHook) return false;
     return ProcessAlive(g_shared.companionProcessId);
-}
-
-// Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
-// main key, executable names compared without regard to case.
-bool Excluded(const char* exeName) {
-    winlib::RegistryKey key;
-    std::vector<std::string> names;
-    if (key.Open(HKEY_CURRENT_USER, pellam::kSuiteKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
-        !key.QueryMultiString("Exclude", names, 4094))
-        return false;
-    for (const std::string& name : names)
-        if (::lstrcmpiA(name.c_str(), exeName) == 0) return true;
-    return false;
 }
 
 UINT RegisteredMessage(UINT& cache, const char* name) {
@@ -112,20 +103,6 @@ BOOL ProcessAttach(HINSTANCE instance) {
 }
 
 }  // namespace
-
-// The start sequence waits for Pellam's commands and may load the mixer, so
-// it runs on the first hook call in the process rather than under the loader
-// lock of process attach; the program still gets no message before it ends.
-void StartOnce() {
-    if (!g_process.exeName[0] || InCompanionProcess()) return;
-    if (::InterlockedExchange(&g_process.started, 1) != 0) return;
-    if (Excluded(g_process.exeName)) {
-        LogLine(2, "%s is excluded", g_process.exeName);
-        g_process.exeName[0] = '\0';
-        return;
-    }
-    StartSequence();
-}
 
 }  // namespace pellamhook
 

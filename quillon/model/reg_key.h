@@ -10,7 +10,6 @@
 
 #include <string>
 
-using winlib::AccessForView;
 using winlib::RegistryView;
 
 class RegKey {

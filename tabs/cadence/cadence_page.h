@@ -19,7 +19,6 @@ namespace cadence {
 
 constexpr UINT kFirstListId = 7050;
 constexpr UINT kFirstButtonId = 7150;
-constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 320;
 constexpr int kRowHeight = 42;
 

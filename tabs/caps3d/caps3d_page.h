@@ -15,7 +15,6 @@
 namespace caps3d {
 
 constexpr UINT kHeaderId = 0xFFFF;
-constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr UINT kGroupListId = 7030;
 constexpr UINT kCapabilityListId = 7031;
 constexpr int kMinimumWidth = 680;

@@ -19,7 +19,6 @@
 
 namespace clockwork {
 
-constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr UINT kMemorySliderId = 7010;
 constexpr UINT kCoreSliderId = 7011;
 constexpr UINT kApplyId = 7012;

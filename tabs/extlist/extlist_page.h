@@ -17,7 +17,6 @@
 
 namespace extlist {
 
-constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr UINT kInfoId = 0xFFFF;
 constexpr UINT kListId = 7030;
 constexpr UINT kUpdateId = 7031;

@@ -18,7 +18,6 @@ namespace ramp {
 
 constexpr UINT kSliderId = 7000;
 constexpr UINT kResetButtonId = 7001;
-constexpr UINT kContainerId = tabplugin::kContainerId;
 constexpr int kMinimumWidth = 128;
 constexpr int kMinimumHeight = 82;
 

@@ -75,7 +75,7 @@ TEST_F(GammaPages, StartsHiddenAtTheDisplaysGammaWithoutWritingIt) {
 
     HWND container = page_->container();
     EXPECT_EQ(::GetParent(container), frame_.m_hWnd);
-    EXPECT_EQ(::GetDlgCtrlID(container), static_cast<int>(ramp::kContainerId));
+    EXPECT_EQ(::GetDlgCtrlID(container), static_cast<int>(tabplugin::kContainerId));
     EXPECT_FALSE(::IsWindowVisible(container));
     EXPECT_EQ(::SendMessageA(slider_, TBM_GETRANGEMIN, 0, 0), 80);
     EXPECT_EQ(::SendMessageA(slider_, TBM_GETRANGEMAX, 0, 0), 176);
