@@ -16,6 +16,9 @@ namespace pellam {
 // Install(companionWindow, module, gammaText, settings); Uninstall takes the
 // same four 32-bit arguments and ignores them.
 using HookEntry = int(WINAPI*)(HWND, HMODULE, const char*, const CompanionSettings*);
+// RenewProgramNames(watched): the library reads the lists of excluded
+// programs and of programs with stored values again; optional.
+using NamesEntry = void(WINAPI*)(BOOL);
 
 struct Companion {
     HINSTANCE instance = nullptr;
@@ -31,6 +34,7 @@ struct Companion {
     winlib::ScopedLibrary hookLibrary;
     HookEntry install = nullptr;
     HookEntry uninstall = nullptr;
+    NamesEntry renewProgramNames = nullptr;
     bool firstRunThisSession = false;
     volatile LONG quit = 0;
 };
@@ -56,10 +60,18 @@ void LoadConfiguration();
 bool LoadHookLibrary();
 void ApplyGammaText(const char* text);
 void RefreshHookSettings();
+// While Pellam watches the configuration, the library's lists stay current.
+void RenewProgramNames(bool watched);
 void UnloadHookLibrary();
 
 // Starts a stored command; with 'wait', returns when its process has ended.
 void RunCommand(const std::string& commandLine, bool wait);
+// A program's start command (WM_COPYDATA 2): started at once, and the
+// sender's process gets a handle to the command's process to wait on, so
+// each program waits for its own command only while Pellam goes on
+// answering. The handle value, or 1 when Pellam waited itself (no sender
+// window, or the handle could not be given) or nothing was started.
+LRESULT RunCommandFor(HWND sender, const std::string& commandLine);
 // Re-applies the stored refresh rate of the current desktop mode.
 void ApplyRefreshOverride();
 // The stored Radeon clocks ("CurrentSettings"), when there are any.

@@ -38,8 +38,7 @@ LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (data && data->dwData == kCopyGammaText) {
                 if (g_companion.hookLibrary) ApplyGammaText(CopiedText(data).c_str());
             } else if (data && data->dwData == kCopyCommand) {
-                // The sending game waits for this return: its command ends first.
-                RunCommand(CopiedText(data), true);
+                return RunCommandFor(reinterpret_cast<HWND>(wParam), CopiedText(data));
             }
             return 1;
         }

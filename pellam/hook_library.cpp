@@ -10,11 +10,13 @@ bool LoadHookLibrary() {
     c.hookLibrary.reset(::LoadLibraryA(kHookLibrary));
     c.install = winlib::GetExport<HookEntry>(c.hookLibrary.get(), "Install");
     c.uninstall = winlib::GetExport<HookEntry>(c.hookLibrary.get(), "Uninstall");
+    c.renewProgramNames = winlib::GetExport<NamesEntry>(c.hookLibrary.get(), "RenewProgramNames");
     if (c.install && c.uninstall &&
         c.install(c.window, c.hookLibrary.get(), nullptr, &c.settings) != 0)
         return true;
     c.hookLibrary.reset();
     c.install = c.uninstall = nullptr;
+    c.renewProgramNames = nullptr;
     return false;
 }
 
@@ -28,9 +30,15 @@ void RefreshHookSettings() {
     if (install) install(nullptr, nullptr, nullptr, &g_companion.settings);
 }
 
+void RenewProgramNames(bool watched) {
+    NamesEntry renew = g_companion.renewProgramNames;
+    if (renew) renew(watched ? TRUE : FALSE);
+}
+
 void UnloadHookLibrary() {
     Companion& c = g_companion;
     if (c.uninstall) c.uninstall(c.window, nullptr, nullptr, nullptr);
+    c.renewProgramNames = nullptr;
     c.hookLibrary.reset();
     c.install = c.uninstall = nullptr;
 }

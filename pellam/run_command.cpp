@@ -5,16 +5,24 @@
 
 #include <shellapi.h>
 
-namespace pellam {
+#include <memory>
 
-void RunCommand(const std::string& commandLine, bool wait) {
-    SplitCommand split = SplitCommandLine(commandLine);
+namespace pellam {
+namespace {
+
+struct RunningCommand {
+    winlib::ScopedHandle process;
+    SplitCommand split;
+};
+
+// Starts the command; its process handle when there is one to wait for.
+winlib::ScopedHandle StartCommand(const SplitCommand& split, bool wantProcess) {
     char systemFolder[MAX_PATH] = "";
     ::GetSystemDirectoryA(systemFolder, MAX_PATH);
 
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_DOENVSUBST | SEE_MASK_FLAG_NO_UI | (wait ? SEE_MASK_NOCLOSEPROCESS : 0);
+    info.fMask = SEE_MASK_DOENVSUBST | SEE_MASK_FLAG_NO_UI | (wantProcess ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = ::GetDesktopWindow();
     info.lpFile = split.file.c_str();
     info.lpParameters = split.parameters.empty() ? nullptr : split.parameters.c_str();
@@ -26,11 +34,58 @@ void RunCommand(const std::string& commandLine, bool wait) {
         DWORD error = ::GetLastError();
         LogLine(1, "Couldn't run %s (%s)=>%s", split.file.c_str(), split.parameters.c_str(),
                 winlib::SystemErrorText(error).c_str());
-        return;
+        return winlib::ScopedHandle();
     }
-    winlib::ScopedHandle process(info.hProcess);
-    if (wait && process) ::WaitForSingleObject(process.get(), INFINITE);
-    LogLine(1, "%s (%s) completed.", split.file.c_str(), split.parameters.c_str());
+    return winlib::ScopedHandle(info.hProcess);
+}
+
+void WaitAndReport(const RunningCommand& command) {
+    if (command.process) ::WaitForSingleObject(command.process.get(), INFINITE);
+    LogLine(1, "%s (%s) completed.", command.split.file.c_str(), command.split.parameters.c_str());
+}
+
+DWORD WINAPI ReportWhenEnded(void* context) {
+    std::unique_ptr<RunningCommand> command(static_cast<RunningCommand*>(context));
+    WaitAndReport(*command);
+    return 0;
+}
+
+// A copy of 'process' in the process of 'window', able only to wait.
+HANDLE HandleForWindowProcess(HWND window, HANDLE process) {
+    DWORD processId = 0;
+    if (!window || !::GetWindowThreadProcessId(window, &processId) || !processId) return nullptr;
+    winlib::ScopedHandle target(::OpenProcess(PROCESS_DUP_HANDLE, FALSE, processId));
+    HANDLE copy = nullptr;
+    if (!target || !::DuplicateHandle(::GetCurrentProcess(), process, target.get(), &copy, SYNCHRONIZE, FALSE, 0))
+        return nullptr;
+    return copy;
+}
+
+}  // namespace
+
+void RunCommand(const std::string& commandLine, bool wait) {
+    RunningCommand command{winlib::ScopedHandle(), SplitCommandLine(commandLine)};
+    command.process = StartCommand(command.split, wait);
+    if (wait && !command.process) return;
+    if (wait) WaitAndReport(command);
+    else LogLine(1, "%s (%s) completed.", command.split.file.c_str(), command.split.parameters.c_str());
+}
+
+LRESULT RunCommandFor(HWND sender, const std::string& commandLine) {
+    auto command = std::make_unique<RunningCommand>();
+    command->split = SplitCommandLine(commandLine);
+    command->process = StartCommand(command->split, true);
+    if (!command->process) return 1;
+    HANDLE senderCopy = HandleForWindowProcess(sender, command->process.get());
+    if (!senderCopy) {
+        WaitAndReport(*command);
+        return 1;
+    }
+    // The log still says when the command has ended.
+    DWORD threadId = 0;
+    winlib::ScopedHandle reporter(::CreateThread(nullptr, 0, ReportWhenEnded, command.get(), 0, &threadId));
+    if (reporter) command.release();
+    return static_cast<LRESULT>(reinterpret_cast<uintptr_t>(senderCopy));
 }
 
 }  // namespace pellam

@@ -11,7 +11,7 @@
 #include "hook_log.h"
 #include "hook_state.h"
 #include "import_patching.h"
-#include "registry.h"
+#include "program_names.h"
 #include "scoped.h"
 #include "searched_modules.h"
 #include "volume_control.h"
@@ -22,7 +22,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace pellamhook {
 namespace {
@@ -32,22 +31,47 @@ const char* const kGameLibraries[] = {"DSound.dll", "DSound3d.dll", "DDraw.dll",
 constexpr size_t kGameValueBytes = 260;
 constexpr DWORD kCompanionAccess = PROCESS_DUP_HANDLE | STANDARD_RIGHTS_REQUIRED;  // 0xF0040
 constexpr DWORD kEventAccess = 0xF0002;
-// The modules one game library's search has been through.
-SearchedModules* g_searched = nullptr;
 
+// Read only for programs that may have values stored: most have none.
 std::optional<std::string> GameValue(const char* key) {
+    if (!g_process.mayHaveValues) return std::nullopt;
     return pellam::ReadCompanionText(key, g_process.exeName, kGameValueBytes);
 }
 
-// Pellam runs the command and answers when its process has ended.
+BOOL CALLBACK TakeFirstWindow(HWND window, LPARAM found) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// Waits for the command's process while still taking the messages other
+// threads send to this one, as a waiting SendMessage would.
+void WaitForCommand(HANDLE process) {
+    for (;;) {
+        DWORD result = ::MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1) return;
+        MSG ignored;
+        ::PeekMessageA(&ignored, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+// Pellam starts the command and hands this process a handle to the
+// command's process, so the program waits for its own command only; when
+// it cannot (this thread has no window to name the process by), Pellam
+// waits itself and answers 1.
 void SendCommand(const std::string& commandLine) {
     HWND companion = g_shared.companionWindow;
     if (!companion) return;
+    HWND own = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), TakeFirstWindow, reinterpret_cast<LPARAM>(&own));
     COPYDATASTRUCT data{};
     data.dwData = pellam::kCopyCommand;
     data.cbData = static_cast<DWORD>(commandLine.size() + 1);
     data.lpData = const_cast<char*>(commandLine.c_str());
-    ::SendMessageA(companion, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    LRESULT answer = ::SendMessageA(companion, WM_COPYDATA, reinterpret_cast<WPARAM>(own),
+                                    reinterpret_cast<LPARAM>(&data));
+    if (answer == 0 || answer == 1) return;
+    winlib::ScopedHandle process(reinterpret_cast<HANDLE>(answer));
+    WaitForCommand(process.get());
 }
 
 winlib::ScopedHandle DuplicateResetEvent(HANDLE companion, uint32_t event) {
@@ -61,26 +85,21 @@ winlib::ScopedHandle DuplicateResetEvent(HANDLE companion, uint32_t event) {
 
 bool SameName(const char* a, const char* b) { return a && ::lstrcmpiA(a, b) == 0; }
 
-// Programs that refuse injected libraries: REG_MULTI_SZ "Exclude" of the
-// main key, executable names compared without regard to case.
-bool Excluded(const char* exeName) {
-    winlib::RegistryKey key;
-    std::vector<std::string> names;
-    if (key.Open(HKEY_CURRENT_USER, pellam::kSuiteKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
-        !key.QueryMultiString("Exclude", names, 4094))
-        return false;
-    for (const std::string& name : names)
-        if (::lstrcmpiA(name.c_str(), exeName) == 0) return true;
+bool IsGameLibrary(const std::string& name) {
+    for (const char* library : kGameLibraries)
+        if (SameImportName(name, library)) return true;
     return false;
 }
 
-bool SearchImports(const char* moduleName, const char* target, bool recursive, int depth) {
+// Whether a game library is among the imports of the module, or with
+// 'recursive' of the modules it imports; one walk looks for all of them.
+bool SearchImports(const char* moduleName, bool recursive, int depth, SearchedModules& searched) {
     HMODULE base = ::GetModuleHandleA(moduleName);
     uint32_t address = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(base));
     if (depth > 4 || !base || SameName(moduleName, "KERNEL32.dll") || SameName(moduleName, "MSVCRT.dll") ||
         !RangeReadable(address, 64))
         return false;
-    if (g_searched && !g_searched->FirstVisit(address, depth)) return false;
+    if (!searched.FirstVisit(address, depth)) return false;
     uint32_t first = GetImportDescriptor(base);
     if (!first) return false;
     LogLine(2, "%s[%d]=>lib: %s", g_process.exeName, depth, moduleName ? moduleName : "Null");
@@ -88,22 +107,16 @@ bool SearchImports(const char* moduleName, const char* target, bool recursive, i
     ImportedModule imported;
     int nextDepth = depth;
     for (uint32_t index = 0; ImportedModuleAt(memory, address, first, index, imported); ++index) {
-        if (SameImportName(imported.name, target)) return true;
-        if (recursive && SearchImports(imported.name.c_str(), target, recursive, nextDepth)) return true;
+        if (IsGameLibrary(imported.name)) return true;
+        if (recursive && SearchImports(imported.name.c_str(), recursive, nextDepth, searched)) return true;
         ++nextDepth;
     }
     return false;
 }
 
 bool IsGameProcess() {
-    for (const char* library : kGameLibraries) {
-        SearchedModules searched;
-        g_searched = &searched;
-        bool found = SearchImports(nullptr, library, true, 0);
-        g_searched = nullptr;
-        if (found) return true;
-    }
-    return false;
+    SearchedModules searched;
+    return SearchImports(nullptr, true, 0, searched);
 }
 
 // A game's 800x600 desktop; the mode of before is kept for its end.
@@ -130,6 +143,7 @@ void SwitchToGameDesktop() {
 }
 
 void RunStartActions() {
+    g_process.mayHaveValues = MayHaveStoredValues(g_process.exeName);
     if (Setting(pellam::kPatch) && !InCompanionProcess()) ApplyPatches(true);
     LogLine(1, "\nAttached to %s", g_process.exeName);
     if (IsGameProcess()) {
@@ -145,12 +159,12 @@ void RunStartActions() {
             LogLine(1, "Setting Gamma(%s)=%s", g_process.exeName, text->c_str());
         }
     }
+    // The mixer is opened only for a stored volume here, else at the first
+    // volume key (see ProcessVolume).
     if (Setting(pellam::kDoSound)) {
-        g_process.volume = new VolumeControl;
-        g_process.savedVolume = g_process.volume->GetVolume();
         if (std::optional<std::string> text = GameValue(pellam::kGameSoundKey)) {
+            ProcessVolume().SetVolume(static_cast<DWORD>(std::strtoul(text->c_str(), nullptr, 10)));
             g_process.soundApplied = true;
-            g_process.volume->SetVolume(static_cast<DWORD>(std::strtoul(text->c_str(), nullptr, 10)));
             LogLine(1, "Setting Sound(%s)=%s", g_process.exeName, text->c_str());
         }
     }
@@ -181,6 +195,14 @@ void RunStartActions() {
 
 }  // namespace
 
+VolumeControl& ProcessVolume() {
+    if (!g_process.volume) {
+        g_process.volume = new VolumeControl;
+        g_process.savedVolume = g_process.volume->GetVolume();
+    }
+    return *g_process.volume;
+}
+
 // The start sequence waits for Pellam's commands and may load the mixer, so
 // it runs on the first hook call in the process rather than under the loader
 // lock of process attach; the program still gets no message before it ends.
@@ -196,7 +218,7 @@ void StartOnce() {
     RecordStartActions();
 }
 
-void EndSequence() {
+void EndSequence(bool processEnding) {
     WithdrawStartActions();
     if (g_process.exeName[0]) LogLine(1, "Detaching from %s\n", g_process.exeName);
     EndActions actions;
@@ -219,7 +241,9 @@ void EndSequence() {
     g_process.overclockResetEvent.reset();
     delete g_process.volume;
     g_process.volume = nullptr;
-    if (Setting(pellam::kPatch) && Setting(pellam::kUnPatch) && !InCompanionProcess()) ApplyPatches(false);
+    if (Setting(pellam::kPatch) && Setting(pellam::kUnPatch) && !InCompanionProcess() && ApplyPatches(false) &&
+        !processEnding)
+        WaitForReplacementCalls();
     if (g_process.exeName[0]) LogLine(1, "Detached from %s\n", g_process.exeName);
 }
 

@@ -15,6 +15,15 @@ namespace pellamhook {
 
 class VolumeControl;
 
+// Pellam's lists of excluded programs and of programs with stored values
+// (see program_names.h). 'sequence' is odd while Pellam writes them.
+struct SharedProgramNames {
+    LONG sequence;
+    LONG known;
+    char excluded[4096];
+    char stored[8192];
+};
+
 // One instance for every process that has the library mapped. Written from
 // many processes at once without a lock: single aligned stores only.
 struct SharedState {
@@ -31,6 +40,7 @@ struct SharedState {
     double gamma;
     double contrast;
     double brightness;
+    SharedProgramNames names;
 };
 extern SharedState g_shared;
 
@@ -63,6 +73,7 @@ struct ProcessState {
     HMODULE ownModule;
     DWORD processId;
     bool isGame;
+    bool mayHaveValues;  // the shared lists do not rule out stored values
     bool gammaApplied;
     double savedGamma, savedContrast, savedBrightness;
     bool profileApplied, overclockApplied;
@@ -75,6 +86,8 @@ struct ProcessState {
     DEVMODEA savedDesktop;
     LONG saidHello, saidGoodbye;
     LONG started;  // the start sequence has begun in this process
+    LONG callsInside;  // threads inside a replacement of a patched function
+    bool keptLoaded;   // the library stays until the process ends
     PatchEntry patches[kPatchCount];
 };
 extern ProcessState g_process;

@@ -32,11 +32,38 @@ DWORD WritableProtection(DWORD old) {
     return PAGE_READWRITE | extra;
 }
 
+// Slots left patched at the program's end point into this library, so the
+// library must outlive the program's last call through them: it keeps
+// itself loaded until the process ends, also when Windows frees hook
+// libraries after the hooks are removed.
+void KeepLibraryLoaded() {
+    if (g_process.keptLoaded) return;
+    using GetHandleEx = BOOL(WINAPI*)(DWORD, const char*, HMODULE*);
+    // Found, not imported: Windows XP and later pin a module for good.
+    auto pin = reinterpret_cast<GetHandleEx>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetModuleHandleExA")));
+    HMODULE module = nullptr;
+    const char* ownCode = reinterpret_cast<const char*>(&KeepLibraryLoaded);
+    bool kept = pin && pin(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, ownCode,
+                           &module);
+    if (!kept) {
+        // Older systems: one more reference that is never given back.
+        char path[MAX_PATH] = "";
+        DWORD length = ::GetModuleFileNameA(g_process.ownModule, path, sizeof path);
+        kept = length > 0 && length < sizeof path && ::LoadLibraryA(path) != nullptr;
+    }
+    g_process.keptLoaded = kept;
+    LogLine(2, "%s keeps the library until it ends: %s", g_process.exeName, kept ? "yes" : "no");
+}
+
 }  // namespace
 
 uint32_t GetImportDescriptor(HMODULE moduleBase) {
     ProcessMemory memory;
-    uint32_t descriptor = pellamhook::GetImportDescriptor(memory, Address(moduleBase));
+    uint32_t descriptor = 0;
+    if (FindImportTable(memory, Address(moduleBase), descriptor) == ImportTable::Damaged)
+        LogLine(1, "%s: the import table of the module at %X lies outside it; its imports are skipped",
+                ExeNameOrUnknown(), static_cast<unsigned>(Address(moduleBase)));
     if (!descriptor) ::SetLastError(ERROR_INVALID_PARAMETER);
     return descriptor;
 }
@@ -149,8 +176,17 @@ bool ApplyPatches(bool install) {
                     replacement);
         }
     }
+    if (install && changed && !Setting(pellam::kUnPatch)) KeepLibraryLoaded();
     LogLine(1, "ApplyPatches(end)");
     return changed;
+}
+
+void WaitForReplacementCalls() {
+    constexpr int kWaits = 200;  // of 10 ms
+    for (int i = 0; i < kWaits && ::InterlockedCompareExchange(&g_process.callsInside, 0, 0) != 0; ++i)
+        ::Sleep(10);
+    if (g_process.callsInside != 0)
+        LogLine(1, "%s: a call was still inside a replaced function as the library left", g_process.exeName);
 }
 
 }  // namespace pellamhook

@@ -12,6 +12,9 @@ namespace pellamhook {
 // Patches (install) or restores every slot of the patch table in this
 // process.
 bool ApplyPatches(bool install);
+// After unpatching: threads already inside a replacement finish their call
+// before the library's code goes (bounded, as the loader lock is held).
+void WaitForReplacementCalls();
 
 // The first import descriptor of a loaded module, or 0.
 uint32_t GetImportDescriptor(HMODULE moduleBase);

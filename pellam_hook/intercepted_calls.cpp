@@ -26,6 +26,15 @@ Function Original(PatchIndex index) {
 
 const char* TextOrNull(const char* text) { return text ? text : "Null"; }
 
+// Counts the threads inside a replacement, so that unpatching at the
+// library's end can wait for them to leave before its code goes.
+struct InsideReplacement {
+    InsideReplacement() { ::InterlockedIncrement(&g_process.callsInside); }
+    ~InsideReplacement() { ::InterlockedDecrement(&g_process.callsInside); }
+    InsideReplacement(const InsideReplacement&) = delete;
+    InsideReplacement& operator=(const InsideReplacement&) = delete;
+};
+
 const char* StatusText(LONG result, bool overridden, DWORD flags) {
     if (result != DISP_CHANGE_SUCCESSFUL) return "Failed";
     if (overridden) return flags == CDS_TEST ? "TEST OK" : "OK";
@@ -68,12 +77,14 @@ using ShellExA = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
 using ShellExW = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
 
 LONG WINAPI ReplacedChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
+    InsideReplacement inside;
     return ChangeDisplayMode<DEVMODEA, ChangeA>(
         mode, flags, kPatchChangeDisplaySettingsA, "%s=>ChangeDisplayModeA(%dx%dx%d(%dHz)->(%dHz) (%s)",
         [flags](ChangeA f, DEVMODEA* m) { return f(m, flags); });
 }
 
 LONG WINAPI ReplacedChangeDisplaySettingsW(DEVMODEW* mode, DWORD flags) {
+    InsideReplacement inside;
     return ChangeDisplayMode<DEVMODEW, ChangeW>(
         mode, flags, kPatchChangeDisplaySettingsW, "%s=>ChangeDisplayModeW(%dx%dx%d(%dHz)->(%dHz) (%s)",
         [flags](ChangeW f, DEVMODEW* m) { return f(m, flags); });
@@ -81,6 +92,7 @@ LONG WINAPI ReplacedChangeDisplaySettingsW(DEVMODEW* mode, DWORD flags) {
 
 // The ramp belongs to the user's per-game gamma.
 BOOL WINAPI ReplacedSetDeviceGammaRamp(HDC, void*) {
+    InsideReplacement inside;
     LogLine(1, "%s tried to set the gamma", g_process.exeName);
     return TRUE;
 }
@@ -88,6 +100,7 @@ BOOL WINAPI ReplacedSetDeviceGammaRamp(HDC, void*) {
 BOOL WINAPI ReplacedCreateProcessA(const char* application, char* commandLine, SECURITY_ATTRIBUTES* process,
                                    SECURITY_ATTRIBUTES* thread, BOOL inherit, DWORD flags, void* environment,
                                    const char* directory, STARTUPINFOA* startup, PROCESS_INFORMATION* info) {
+    InsideReplacement inside;
     LogLine(1, "%s=>CreateProcessA()", g_process.exeName);
     return ::CreateProcessA(application, commandLine, process, thread, inherit, flags, environment,
                             directory, startup, info);
@@ -97,6 +110,7 @@ BOOL WINAPI ReplacedCreateProcessW(const wchar_t* application, wchar_t* commandL
                                    SECURITY_ATTRIBUTES* process, SECURITY_ATTRIBUTES* thread, BOOL inherit,
                                    DWORD flags, void* environment, const wchar_t* directory,
                                    STARTUPINFOW* startup, PROCESS_INFORMATION* info) {
+    InsideReplacement inside;
     LogLine(1, "%s=>CreateProcessW()", g_process.exeName);
     // Found, not imported: only the NT family has it.
     using CreateW = BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*, SECURITY_ATTRIBUTES*, BOOL,
@@ -112,6 +126,7 @@ BOOL WINAPI ReplacedCreateProcessW(const wchar_t* application, wchar_t* commandL
 
 HINSTANCE WINAPI ReplacedShellExecuteA(HWND window, const char* operation, const char* file,
                                        const char* parameters, const char* directory, INT show) {
+    InsideReplacement inside;
     LogLine(1, "%s=>ShellExecuteA(%s)", g_process.exeName, TextOrNull(file));
     ShellA original = Original<ShellA>(kPatchShellExecuteA);
     return original ? original(window, operation, file, parameters, directory, show)
@@ -120,6 +135,7 @@ HINSTANCE WINAPI ReplacedShellExecuteA(HWND window, const char* operation, const
 
 HINSTANCE WINAPI ReplacedShellExecuteW(HWND window, const wchar_t* operation, const wchar_t* file,
                                        const wchar_t* parameters, const wchar_t* directory, INT show) {
+    InsideReplacement inside;
     LogLine(1, "%s=>ShellExecuteW()", g_process.exeName);
     ShellW original = Original<ShellW>(kPatchShellExecuteW);
     return original ? original(window, operation, file, parameters, directory, show)
@@ -127,12 +143,14 @@ HINSTANCE WINAPI ReplacedShellExecuteW(HWND window, const wchar_t* operation, co
 }
 
 BOOL WINAPI ReplacedShellExecuteExA(SHELLEXECUTEINFOA* info) {
+    InsideReplacement inside;
     LogLine(1, "%s=>ShellExecuteExA(%s)", g_process.exeName, TextOrNull(info ? info->lpFile : nullptr));
     ShellExA original = Original<ShellExA>(kPatchShellExecuteExA);
     return original ? original(info) : FALSE;
 }
 
 BOOL WINAPI ReplacedShellExecuteExW(SHELLEXECUTEINFOW* info) {
+    InsideReplacement inside;
     LogLine(1, "%s=>ShellExecuteExW()", g_process.exeName);
     ShellExW original = Original<ShellExW>(kPatchShellExecuteExW);
     return original ? original(info) : FALSE;

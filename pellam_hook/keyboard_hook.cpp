@@ -47,7 +47,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     uint32_t hotKey = TrackHotKeyCode(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam),
                                       g_shared.modifiers);
     HotKeyOutcome outcome = MatchHotKeys(hotKey, g_shared.settings, SharedGamma(),
-                                         g_process.exeName[0] != '\0', g_process.volume != nullptr);
+                                         g_process.exeName[0] != '\0', Setting(pellam::kDoSound) != 0);
     if (outcome.quit) SignalQuit();
     if (outcome.forgetGame) {
         DeleteGameValue(pellam::kGameGammaKey);
@@ -58,7 +58,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
         ApplyGammaRamp(true);
     }
     if (outcome.sound != SoundStep::None) {
-        VolumeControl& volume = *g_process.volume;
+        VolumeControl& volume = ProcessVolume();
         if (outcome.sound == SoundStep::Up) volume.VolumeUp();
         else if (outcome.sound == SoundStep::Down) volume.VolumeDown();
         else volume.SetVolume(g_process.savedVolume);

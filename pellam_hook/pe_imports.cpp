@@ -7,7 +7,8 @@ constexpr uint16_t kMzSignature = 0x5A4D;
 constexpr uint32_t kPeSignature = 0x00004550;
 constexpr uint32_t kNtHeadersOffsetField = 60;
 constexpr uint32_t kNtHeadersSize = 248;
-constexpr uint32_t kImportDirectoryField = 128;  // within the NT headers
+constexpr uint32_t kSizeOfImageField = 80;       // within the NT headers
+constexpr uint32_t kImportDirectoryField = 128;
 constexpr uint32_t kDescriptorSize = 20;
 constexpr uint32_t kOrdinalFlag = 0x80000000u;
 constexpr size_t kMaxName = 255;
@@ -41,22 +42,32 @@ bool ReadName(const MemoryReader& memory, uint32_t address, std::string& name) {
 
 }  // namespace
 
-uint32_t GetImportDescriptor(const MemoryReader& memory, uint32_t base) {
+ImportTable FindImportTable(const MemoryReader& memory, uint32_t base, uint32_t& descriptor) {
+    descriptor = 0;
     uint8_t dosHeader[64];
-    if (!memory.Read(base, dosHeader, sizeof dosHeader)) return 0;
-    if ((dosHeader[0] | (dosHeader[1] << 8)) != kMzSignature) return 0;
+    if (!memory.Read(base, dosHeader, sizeof dosHeader)) return ImportTable::None;
+    if ((dosHeader[0] | (dosHeader[1] << 8)) != kMzSignature) return ImportTable::None;
     uint32_t ntOffset = dosHeader[kNtHeadersOffsetField] | (dosHeader[kNtHeadersOffsetField + 1] << 8) |
                         (dosHeader[kNtHeadersOffsetField + 2] << 16) |
                         (static_cast<uint32_t>(dosHeader[kNtHeadersOffsetField + 3]) << 24);
     uint32_t nt = 0;
-    if (!Absolute(base, ntOffset, nt) || nt > UINT32_MAX - kNtHeadersSize) return 0;
+    if (!Absolute(base, ntOffset, nt) || nt > UINT32_MAX - kNtHeadersSize) return ImportTable::None;
     uint8_t ntHeaders[kNtHeadersSize];
-    if (!memory.Read(nt, ntHeaders, sizeof ntHeaders)) return 0;
-    uint32_t signature = 0, importRva = 0;
-    if (!Read32(memory, nt, signature) || signature != kPeSignature) return 0;
-    if (!Read32(memory, nt + kImportDirectoryField, importRva) || importRva == 0) return 0;
+    if (!memory.Read(nt, ntHeaders, sizeof ntHeaders)) return ImportTable::None;
+    uint32_t signature = 0, imageSize = 0, importRva = 0;
+    if (!Read32(memory, nt, signature) || signature != kPeSignature) return ImportTable::None;
+    if (!Read32(memory, nt + kImportDirectoryField, importRva) || importRva == 0) return ImportTable::None;
+    if (!Read32(memory, nt + kSizeOfImageField, imageSize) || importRva >= imageSize ||
+        imageSize - importRva < kDescriptorSize || !Absolute(base, importRva, descriptor)) {
+        descriptor = 0;
+        return ImportTable::Damaged;
+    }
+    return ImportTable::Found;
+}
+
+uint32_t GetImportDescriptor(const MemoryReader& memory, uint32_t base) {
     uint32_t descriptor = 0;
-    return Absolute(base, importRva, descriptor) ? descriptor : 0;
+    return FindImportTable(memory, base, descriptor) == ImportTable::Found ? descriptor : 0;
 }
 
 bool ImportedModuleAt(const MemoryReader& memory, uint32_t base, uint32_t firstDescriptor,

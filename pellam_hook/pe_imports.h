@@ -22,8 +22,14 @@ public:
 };
 
 // The first import descriptor of the image at 'base', or 0 when the image is
-// not a readable PE image or imports nothing.
+// not a readable PE image, imports nothing, or its import directory lies
+// outside the image (damaged, or a packed program that rebuilt its
+// imports elsewhere).
 uint32_t GetImportDescriptor(const MemoryReader& memory, uint32_t base);
+enum class ImportTable { Found, None, Damaged };
+// As GetImportDescriptor, telling an image whose import directory lies
+// outside it (Damaged) from one that imports nothing or is no image (None).
+ImportTable FindImportTable(const MemoryReader& memory, uint32_t base, uint32_t& descriptor);
 
 // One imported module of a descriptor list; 0 when the list has ended (a
 // zero name or an unreadable descriptor). 'index' counts from 0.

@@ -8,6 +8,7 @@
 #include "hook_state.h"
 #include "intercepted_calls.h"
 #include "keyboard_hook.h"
+#include "program_names.h"
 #include "scoped.h"
 
 #include "companion_messages.h"
@@ -19,7 +20,7 @@ namespace pellamhook {
 
 // Initial values come from the file; every process sees the same copy.
 __attribute__((section(".SHAREDA"), shared)) SharedState g_shared = {
-    nullptr, nullptr, nullptr, {{0}}, {0, 0, 0}, 0, 0, 0, 0, 0, 1.0, 1.0, 0.0};
+    nullptr, nullptr, nullptr, {{0}}, {0, 0, 0}, 0, 0, 0, 0, 0, 1.0, 1.0, 0.0, {0, 0, {0}, {0}}};
 
 ProcessState g_process = {};
 
@@ -115,6 +116,7 @@ extern "C" __declspec(dllexport) int WINAPI Install(HWND companionWindow, HMODUL
                                               sizeof *settings);
     if (readable) {
         for (int i = 0; i < pellam::kSettingCount; ++i) g_shared.settings[i] = (*settings)[i];
+        pellamhook::RenewProgramNames(true);
         ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kUpdateMessage), 0, 0);
     }
     if (gammaText && RangeReadable(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(gammaText)), 1) &&
@@ -152,7 +154,12 @@ extern "C" __declspec(dllexport) int WINAPI Uninstall(HWND, HMODULE, const char*
     return 0;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+// Pellam's process, when the configuration changed or cannot be watched.
+extern "C" __declspec(dllexport) void WINAPI RenewProgramNames(BOOL watched) {
+    pellamhook::RenewProgramNames(watched != FALSE);
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         return ProcessAttach(instance);
@@ -163,7 +170,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         LogLine(2, "Thread detached from %s", ExeNameOrUnknown());
         break;
     case DLL_PROCESS_DETACH:
-        if (g_process.started) EndSequence();
+        if (g_process.started) EndSequence(reserved != nullptr);
         RemoveFaultGuard();
         break;
     }

@@ -45,6 +45,7 @@ ImageMemory BuildImage(const std::vector<std::pair<std::string, std::vector<Impo
     image.bytes[1] = 'Z';
     image.Put32(60, 0x80);
     image.Put32(0x80, 0x00004550);
+    image.Put32(0x80 + 80, 0x8000);  // the image's size
     image.Put32(0x80 + 128, 0x1000);
     for (size_t m = 0; m < modules.size(); ++m) {
         uint32_t descriptor = 0x1000 + 20 * static_cast<uint32_t>(m);
@@ -121,6 +122,7 @@ TEST(PeImports, DamagedImagesAreRejectedWithoutReadingPastThem) {
         {"headers offset wraps round", [](ImageMemory& m) { m.Put32(60, 0xFFFFFFF0); }, 0},
         {"no import directory", [](ImageMemory& m) { m.Put32(0x80 + 128, 0); }, 0},
         {"import directory outside", [](ImageMemory& m) { m.Put32(0x80 + 128, 0x900000); }, 0},
+        {"import directory past the image's size", [](ImageMemory& m) { m.Put32(0x80 + 80, 0x1000); }, 0},
         {"module name outside", [](ImageMemory& m) { m.Put32(0x1000 + 12, 0x900000); }, 0},
         {"unterminated module name", [](ImageMemory& m) { std::memset(&m.bytes[0x2300], 'A', 0x8000 - 0x2300); }, 0},
         {"second descriptor ends the list", [](ImageMemory& m) { m.Put32(0x1014 + 12, 0); }, 1},
@@ -130,6 +132,18 @@ TEST(PeImports, DamagedImagesAreRejectedWithoutReadingPastThem) {
         c.damage(image);
         EXPECT_EQ(ModuleNames(image).size(), c.modules) << c.what;
     }
+
+    // A damaged table is told from none at all, so it can be reported.
+    uint32_t descriptor = 1;
+    ImageMemory packed = BuildImage({{"USER32.dll", {{"A"}}}});
+    packed.Put32(0x80 + 128, 0x7FF0);  // the last descriptor would end past the image
+    EXPECT_EQ(FindImportTable(packed, kBase, descriptor), ImportTable::Damaged);
+    EXPECT_EQ(descriptor, 0u);
+    packed.Put32(0x80 + 128, 0);
+    EXPECT_EQ(FindImportTable(packed, kBase, descriptor), ImportTable::None);
+    packed.Put32(0x80 + 128, 0x1000);
+    EXPECT_EQ(FindImportTable(packed, kBase, descriptor), ImportTable::Found);
+    EXPECT_EQ(descriptor, kBase + 0x1000);
 
     // Tables that run off the image or hold unreadable names.
     ImageMemory image = BuildImage({{"USER32.dll", {{"A"}, {"B"}, {"C"}}}});
