@@ -1,5 +1,7 @@
 // The hook library's cost in every program (prints figures; not a test):
 //   hook_bench <Pellam.dll>
+// (Run in a throwaway prefix: it replaces the companion's Exclude list and
+// per-game values for its own programs.)
 // This program installs the library's hooks as Pellam does and answers
 // start commands as Pellam does, then starts copies of itself that time
 // their first message (which maps the library and runs its start
@@ -155,8 +157,20 @@ void StoreText(const char* subkey, const char* name, const std::string& value) {
 }
 
 struct Figures {
-    double nothingStored, storedGamma, gameWithCommand, key;
+    double nothingStored, excluded, storedGamma, gameWithCommand, key;
 };
+
+void StoreExcluded(const char* name) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kSuiteKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    std::string list = std::string(name) + '\0' + '\0';
+    if (*name) ::RegSetValueExA(key, "Exclude", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.data()),
+                                static_cast<DWORD>(list.size()));
+    else ::RegDeleteValueA(key, "Exclude");
+    ::RegCloseKey(key);
+}
 
 void PrintRatio(const char* what, double with, double without, const char* unit) {
     std::printf("%s: %.0f %s with the library, %.0f %s without: %.2fx\n", what, with, unit, without, unit,
@@ -204,6 +218,11 @@ int main(int argc, char** argv) {
     Figures hooked{}, plain{};
     hooked.nothingStored = MedianChild("hook_bench.exe", "first");
     hooked.key = MedianChild("hook_bench.exe", "keys");
+    // Excluded: what mapping the library and calling its hook cost alone.
+    StoreExcluded("hook_bench.exe");
+    if (renewNames) renewNames(TRUE);
+    hooked.excluded = MedianChild("hook_bench.exe", "first");
+    StoreExcluded("");
     // Pellam renews the library's lists when the configuration changes.
     StoreText("Game Gamma", "hook_bench.exe", "128 128 0");
     StoreText("Game Profile", "hook_bench_game.exe", "\"" + SiblingPath("trivial_console.exe") + "\"");
@@ -218,6 +237,8 @@ int main(int argc, char** argv) {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Pellam Suite\\Game Profile");
 
     PrintRatio("first message, nothing stored", hooked.nothingStored, plain.nothingStored, "us");
+    PrintRatio("first message, excluded (mapping and hook call alone)", hooked.excluded, plain.nothingStored,
+               "us");
     PrintRatio("first message, a stored gamma", hooked.storedGamma, plain.nothingStored, "us");
     PrintRatio("first message of a game with a profile command", hooked.gameWithCommand, plain.gameWithCommand,
                "us");

@@ -9,6 +9,8 @@
 
 namespace pellamhook {
 
+struct Mixer;
+
 class VolumeControl {
 public:
     // Opens the mixer and finds both lines; false when it is unusable.
@@ -27,6 +29,7 @@ private:
     bool Transfer(DWORD& volume, bool set);
     void Close();
 
+    const Mixer* functions_ = nullptr;
     MIXERCAPSA caps_{};
     UINT devices_ = 0;
     HMIXER mixer_ = nullptr;
