@@ -38,7 +38,7 @@ add_test(NAME fuzz_pe_imports_short
 
 # One target per file the program reads whole, run briefly in the suite;
 # scripts/fuzz.sh runs them all for longer and prints what they found.
-foreach(format IN ITEMS Layout Database Profile Backup CommandLine)
+foreach(format IN ITEMS Layout Database Profile Backup Journal CommandLine)
   string(TOLOWER ${format} name)
   add_executable(fuzz_file_${name} ${CMAKE_CURRENT_LIST_DIR}/fuzz_file.cpp)
   target_compile_definitions(fuzz_file_${name} PRIVATE FUZZ_FORMAT=Fuzz${format})

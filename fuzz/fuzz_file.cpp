@@ -1,6 +1,6 @@
 // libFuzzer targets over whole files, one per format (FUZZ_FORMAT picks it):
-// the tab layout, a tweak database, a profile, a backup and the command
-// line. Each reads the input as the program reads that file; what reads
+// the tab layout, a tweak database, a profile, a backup, a journal entry
+// and the command line. Each reads the input as the program reads that file; what reads
 // whole must write back to the same bytes, and nothing may read past the
 // input or crash.
 #include "backup_file.h"
@@ -10,6 +10,7 @@
 #include "container_header.h"
 #include "database_file.h"
 #include "database_text.h"
+#include "journal_entry.h"
 #include "layout_file.h"
 
 #include <cstdlib>
@@ -35,6 +36,16 @@ constexpr std::size_t kProfileString = 251;
     if (!LayoutBytes(layout, again)) return;  // a tab of a kind the writer refuses
     quillon::Layout reread;
     Check(ReadLayout(again, reread) == LayoutRead::Complete && reread == layout);
+}
+
+[[maybe_unused]] void FuzzJournal(const std::vector<std::uint8_t>& bytes) {
+    JournalEntry entry;
+    std::string error;
+    if (!ReadJournalEntry(bytes, entry, error)) return;
+    std::vector<std::uint8_t> again;
+    Check(WriteJournalEntry(entry, again));
+    JournalEntry reread;
+    Check(ReadJournalEntry(again, reread, error) && reread.values.size() == entry.values.size());
 }
 
 [[maybe_unused]] void FuzzDatabase(const std::vector<std::uint8_t>& bytes) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the program folder: every binary is 32-bit, the programs are GUI
-# programs, nothing imports MinGW's runtime DLLs, Quillon.exe imports no
+# programs (QuillonCmd.exe a console one), nothing imports MinGW's runtime DLLs, Quillon.exe imports no
 # user-interface DLL (it loads those at their first use, so "Profile=" starts
 # like a console tool), and every import, Quillon.exe's late ones included,
 # is exported by Windows 98 (tools/import_audit).
@@ -17,6 +17,7 @@ for f in "${files[@]}"; do
   headers=$($objdump -p "$f") || { echo "$f: not a PE file"; status=1; continue; }
   grep -q 'file format pei-i386' <<<"$headers" || { echo "$f: not PE32 (i386)"; status=1; }
   case "$f" in
+    */QuillonCmd.exe) grep -Eq 'Subsystem\s+00000003' <<<"$headers" || { echo "$f: not a console program"; status=1; } ;;
     *.exe) grep -Eq 'Subsystem\s+00000002' <<<"$headers" || { echo "$f: not a GUI program"; status=1; } ;;
   esac
   if grep -Ei 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; then

@@ -88,8 +88,8 @@ void ByteWriter::WriteU64(std::uint64_t v) {
     for (int i = 0; i < 8; ++i) bytes_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-bool ByteWriter::WriteString(const std::string& s) {
-    if (!ok_ || s.size() > kMaxRecordString) {
+bool ByteWriter::WriteString(const std::string& s, std::size_t maxLength) {
+    if (!ok_ || s.size() > maxLength) {
         ok_ = false;
         return false;
     }

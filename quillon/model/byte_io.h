@@ -65,7 +65,7 @@ public:
     void WriteU64(std::uint64_t v);
     // Returns false (and appends nothing) for a string over kMaxRecordString
     // bytes, so nothing the reader would reject is ever written.
-    bool WriteString(const std::string& s);
+    bool WriteString(const std::string& s, std::size_t maxLength = kMaxRecordString);
     // Appends everything another writer produced; fails if that one failed.
     bool Append(const ByteWriter& other);
 

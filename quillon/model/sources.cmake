@@ -10,6 +10,7 @@ set(QUILLON_MODEL_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/database_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/journal_entry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layout_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/range_grammar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/root_key_table.cpp

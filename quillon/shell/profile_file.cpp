@@ -9,63 +9,59 @@
 #include "key_lookup.h"
 #include "prompt.h"
 #include "reg_key.h"
+#include "registry_journal.h"
 
 namespace {
 
-// Far more than 1000 categories of 1000 settings; anything larger is not a
-// profile.
-constexpr uint64_t kMaxProfileBytes = 64u * 1024 * 1024;
-
-bool KeyFitsProfile(const quillon::CategoryKeyRecord& key) {
-    return key.dllFile.size() <= kMaxProfileString &&
-           key.parameter.size() <= kMaxProfileString && key.subKey.size() <= kMaxProfileString;
+std::string FailedValuesText(const std::vector<quillon::JournalValue>& failed) {
+    std::string text;
+    for (const quillon::JournalValue& value : failed) text += "\n" + quillon::RegistryValuePath(value);
+    return text;
 }
 
-// Applies one category values record; false at damage.
-bool ApplyRecord(quillon::ByteReader& in, const CategoryFinder* finder) {
-    quillon::CategoryKeyRecord record;
-    if (!quillon::ReadCategoryKey(in, record) || !KeyFitsProfile(record)) return false;
-    CategoryKey key = CategoryKey::FromRecord(record);
-    Category* shown = nullptr;
-    bool resolved = true;
-    if (key.dynamic) {
-        if (finder) shown = finder->FindCategoryByLookup(key.dllFile, key.parameter);
-        resolved = CurrentKeyLookup().Lookup(key.dllFile, key.parameter, key.root, key.subKey);
-    } else if (finder) {
-        shown = finder->FindCategoryByKey(key.root, key.subKey);
+void RefreshShown(const ProfilePlan& plan, const CategoryFinder* finder) {
+    if (!finder) return;
+    for (const CategoryKey& key : plan.keys) {
+        Category* shown = key.dynamic ? finder->FindCategoryByLookup(key.dllFile, key.parameter)
+                                      : finder->FindCategoryByKey(key.root, key.subKey);
+        if (shown) shown->Refresh();
     }
-
-    bool intact;
-    RegKey opened;
-    if (resolved && opened.Open(key.root, key.subKey, RegistryView::Native) == ERROR_SUCCESS) {
-        intact = CategoryModel::ApplyValues(in, opened.handle(), kMaxProfileString);
-    } else {
-        // A missing key or key-lookup DLL: the values are passed over.
-        intact = CategoryModel::SkipValues(in, kMaxProfileString);
-    }
-    if (shown) shown->Refresh();
-    return intact;
 }
 
 }  // namespace
 
+std::string ProfileNameOfPath(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
 ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner) {
-    std::vector<uint8_t> bytes;
-    if (!winlib::CFile::ReadAll(path, bytes, kMaxProfileBytes)) {
+    ProfilePlan plan;
+    std::string error;
+    switch (PlanProfile(path, plan, error)) {
+    case PlanResult::NotFound:
         CurrentPrompt().Ask(owner, path + " not found.", "Error", MB_OK | MB_ICONERROR);
         return ProfileResult::NotFound;
+    case PlanResult::Damaged:
+        CurrentPrompt().Ask(owner, "The profile " + path + " is damaged: " + error + ". Nothing was changed.",
+                            "Error", MB_OK | MB_ICONERROR);
+        return ProfileResult::Damaged;
+    case PlanResult::Ready:
+        break;
     }
-    quillon::ByteReader in(bytes);
-    quillon::ContainerHeader header;
-    bool intact = quillon::ReadContainerHeader(in, header);
-    for (uint32_t i = 0; intact && i < header.count; ++i) intact = ApplyRecord(in, finder);
-    if (intact) return ProfileResult::Applied;
-    CurrentPrompt().Ask(owner,
-                        "The profile " + path +
-                            " is damaged. The settings from its first damaged record on "
-                            "were not applied.",
+    quillon::Journal journal;
+    quillon::ChangeOutcome outcome = quillon::ApplyChange(journal, ProfileChange(ProfileNameOfPath(path), plan));
+    if (!outcome.journalled) {
+        CurrentPrompt().Ask(owner, outcome.journalError + " Nothing was changed.", "Error", MB_OK | MB_ICONERROR);
+        return ProfileResult::NotJournalled;
+    }
+    RefreshShown(plan, finder);
+    if (outcome.failed.empty()) return ProfileResult::Applied;
+    CurrentPrompt().Ask(owner, "These values of the profile could not be written:" + FailedValuesText(outcome.failed),
                         "Error", MB_OK | MB_ICONERROR);
-    return ProfileResult::Damaged;
+    return ProfileResult::NotWritten;
 }
 
 bool BuildProfile(const std::vector<const Category*>& categories, std::vector<uint8_t>& bytes,

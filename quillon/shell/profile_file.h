@@ -1,10 +1,12 @@
 // Profiles: files "Profiles\<name>.qlp" holding the registry values of
 // chosen categories (a format number, a record count and that many category
 // values records). Applying one writes its values back and deletes the
-// values that did not exist when it was taken.
+// values that did not exist when it was taken, as one journalled change
+// that "Undo last change" can take back.
 #pragma once
 
 #include "category_finder.h"
+#include "profile_plan.h"
 
 #include <windows.h>
 
@@ -15,18 +17,18 @@
 
 class Category;
 
-// Strings in a profile are at most this long: readers keep them in fixed
-// buffers.
-constexpr std::size_t kMaxProfileString = 251;
-
-enum class ProfileResult { Applied, NotFound, Damaged };
+enum class ProfileResult { Applied, NotFound, Damaged, NotJournalled, NotWritten };
 
 // Applies the profile at 'path'. With a finder (the main window) the
 // categories it names are refreshed from the registry afterwards; without one
 // (the command line) only the registry is written. Messages are owned by
-// 'owner', which may be null. A damaged file is applied up to its first bad
-// record and reported.
+// 'owner', which may be null. A damaged file changes nothing and is
+// reported, as is a journal that cannot be written (then nothing is
+// written) and values that do not hold their new state afterwards.
 ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner);
+
+// The profile's name from its path: the file name without ".qlp".
+std::string ProfileNameOfPath(const std::string& path);
 
 // The bytes of a profile of these categories, from their settings' last-read
 // registry state. False when a category holds a string longer than a profile

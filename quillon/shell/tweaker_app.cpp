@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "file_names.h"
 #include "profile_file.h"
+#include "program_folder.h"
 #include "tweaker_window.h"
 
 #include <commctrl.h>
@@ -14,18 +15,6 @@ CTweakerApp::CTweakerApp() = default;
 CTweakerApp::~CTweakerApp() = default;
 
 namespace {
-
-// Every relative path of the program resolves against its own folder.
-void EnterProgramFolder() {
-    char path[256] = "";
-    DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return;
-    std::string folder(path, length);
-    size_t slash = folder.find_last_of('\\');
-    if (slash == std::string::npos) return;
-    folder.resize(slash);
-    ::SetCurrentDirectoryA(folder.c_str());
-}
 
 // A running instance, also one hidden in the tray, is woken as if its tray
 // icon had been clicked and brought to the front. False when none runs.
@@ -43,12 +32,17 @@ bool WakeRunningInstance() {
 }  // namespace
 
 bool CTweakerApp::InitInstance() {
-    EnterProgramFolder();
+    winlib::EnterProgramFolder();
     // "Profile=<name>" applies that profile to the registry and ends: no
     // window, no hand-over, messages without an owner.
     ProfileRequest profile = FindProfileRequest(m_lpCmdLine);
     if (profile.present) {
-        if (!profile.name.empty()) ApplyProfile(ProfilePath(profile.name), nullptr, nullptr);
+        // The exit code tells a launcher whether the profile took: 0 applied,
+        // 1 a value could not be written, 2 no such profile, a damaged one,
+        // or no journal to record it in.
+        ProfileResult result = profile.name.empty() ? ProfileResult::NotFound
+                                                    : ApplyProfile(ProfilePath(profile.name), nullptr, nullptr);
+        exitCode_ = result == ProfileResult::Applied ? 0 : result == ProfileResult::NotWritten ? 1 : 2;
         return false;
     }
     if (WakeRunningInstance()) return false;

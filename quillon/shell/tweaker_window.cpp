@@ -76,6 +76,7 @@ LRESULT CTweakerWindow::OnCreate() {
     ShowAtStart();
     DiscoverNewFiles();
     FillProfilesMenu();
+    OfferUndoOfInterruptedChange();
     if (showStyle_ == WS_MINIMIZE) {
         SendMessage(WM_SIZE, SIZE_MINIMIZED, 0);
         showStyle_ = 0;
@@ -250,6 +251,7 @@ void CTweakerWindow::UpdateCommandState() {
 }
 
 void CTweakerWindow::OnInitMenuPopup(HMENU menu) {
+    if (menu == ::GetSubMenu(::GetMenu(m_hWnd), kProfilesMenuPosition)) UpdateProfilesMenu(menu);
     const UINT state = MF_BYCOMMAND | (currentCategory() ? MF_ENABLED : MF_GRAYED);
     ::EnableMenuItem(menu, ID_EDIT_EDIT_CATEGORY, state);
     ::EnableMenuItem(menu, ID_EDIT_REMOVE_CATEGORY, state);

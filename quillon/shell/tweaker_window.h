@@ -10,6 +10,7 @@
 #include "file_chooser.h"
 #include "frame_wnd.h"
 #include "gdi.h"
+#include "journal_entry.h"
 #include "layout_file.h"
 #include "plugin_abi.h"
 #include "platform_rules.h"
@@ -78,6 +79,8 @@ public:
 
     // Profiles menu: one item per profile, IDs from kFirstProfileCommand.
     static constexpr int kFirstProfileCommand = 5000;
+    // The "&Profiles" popup of the menu bar.
+    static constexpr int kProfilesMenuPosition = 3;
     static constexpr int kLastProfileCommand = 5999;
     void AppendProfileItem(const std::string& name);
     int profileCount() const { return static_cast<int>(profileNames_.size()); }
@@ -163,6 +166,13 @@ private:
     bool ImportEntry(const quillon::DatabaseEntry& entry);
     void CreateProfile();
     void ApplyProfileItem(WORD id);
+    bool ConfirmByPreview(const std::string& name, const std::string& path);
+    bool PreviewOn() const;
+    void TogglePreview();
+    void UpdateProfilesMenu(HMENU menu);
+    void UndoChange(const quillon::JournalEntry& entry);
+    void UndoLastChange();
+    void OfferUndoOfInterruptedChange();
 
     // Notification area.
     void MinimizeToTray();

@@ -227,6 +227,12 @@ void CTweakerWindow::OnCommand(WORD id) {
     case ID_PROFILES_AUTOPROFILES:
         OpenAutoProfiles();
         break;
+    case ID_PROFILES_UNDO:
+        UndoLastChange();
+        break;
+    case ID_PROFILES_PREVIEW:
+        TogglePreview();
+        break;
     case ID_OPTIONS_HOTKEYS:
         OpenHotKeys();
         break;

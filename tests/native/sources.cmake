@@ -22,6 +22,8 @@ set(NATIVE_TEST_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/test_hot_key_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_pe_imports.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_name_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_journal_entry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_console_arguments.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_platform_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_category_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_clock_card.cpp

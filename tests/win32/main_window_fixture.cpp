@@ -83,6 +83,10 @@ ProgramCopy::ProgramCopy() {
     EXPECT_FALSE(program.empty()) << "QUILLON_EXE is not set";
     exe_ = folder_.path() + "\\Quillon.exe";
     EXPECT_TRUE(::CopyFileA(program.c_str(), exe_.c_str(), FALSE)) << program;
+    // The console program is built beside it and shipped beside it.
+    std::string console = program.substr(0, program.find_last_of('\\') + 1) + "QuillonCmd.exe";
+    commandTool_ = folder_.path() + "\\QuillonCmd.exe";
+    ::CopyFileA(console.c_str(), commandTool_.c_str(), FALSE);
     WriteEmptyLayout(folder_.path() + "\\Tabs.stream");
 }
 

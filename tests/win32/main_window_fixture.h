@@ -71,11 +71,12 @@ class ProgramCopy {
 public:
     ProgramCopy();
     const std::string& exe() const { return exe_; }
+    const std::string& commandTool() const { return commandTool_; }
     const std::string& folder() const { return folder_.path(); }
 
 private:
     TempFolder folder_{"quillon_program"};
-    std::string exe_;
+    std::string exe_, commandTool_;
 };
 
 // A Tabs.stream without tabs or animation: a user who has run the program

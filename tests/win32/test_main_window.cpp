@@ -40,7 +40,12 @@ const std::vector<Popup> kMenuBar = {
       {"&Backup category", 40015},
       {"R&estore category ...", 40016}}},
     {"&Options", {{"&HotKeys ...", 40019}, {"&Preferences ...", 40002}}},
-    {"&Profiles", {{"&Create profile ...", 40014}, {"&Autoprofiles ...", 40018}}},
+    {"&Profiles",
+     {{"&Create profile ...", 40014},
+      {"&Autoprofiles ...", 40018},
+      {nullptr, 0},
+      {"&Undo last change", 40030},
+      {"&Preview before applying", 40031}}},
     {"&Help", {{"&About", 40013}}},
 };
 

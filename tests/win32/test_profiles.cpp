@@ -6,14 +6,21 @@
 #include "profile_file.h"
 #include "resource.h"
 #include "profile_dialog_res.h"
+#include "preview_dialog_res.h"
+#include "registry_journal.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <shlwapi.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -104,8 +111,9 @@ TEST_F(Profiles, ChosenCategoriesAreStoredAndApplyingRestoresThem) {
     EXPECT_EQ(record.key.subKey, KeyPath("B"));
 
     std::vector<UINT> ids;
-    EXPECT_EQ(ProfileItems(&ids), (Names{"&Create profile ...", "&Autoprofiles ...", "", "Game"}));
-    EXPECT_EQ(ids[3], 5000u);
+    EXPECT_EQ(ProfileItems(&ids), (Names{"&Create profile ...", "&Autoprofiles ...", "", "&Undo last change",
+                                         "&Preview before applying", "", "Game"}));
+    EXPECT_EQ(ids[6], 5000u);
     EXPECT_EQ(window_->profileCount(), 1);
 
     SetValue("A", "One", 10);
@@ -149,7 +157,7 @@ TEST_F(Profiles, AnExistingProfileIsOverwrittenOnlyWhenConfirmed) {
     Command(5000);
     EXPECT_TRUE(GetValue("A", "One", data));
     EXPECT_EQ(data, 5u);
-    EXPECT_EQ(ProfileItems().size(), 4u) << "no second item for an overwritten profile";
+    EXPECT_EQ(ProfileItems().size(), 7u) << "no second item for an overwritten profile";
 }
 
 TEST_F(Profiles, NoCategoriesGiveAnEmptyProfile) {
@@ -189,7 +197,7 @@ TEST_F(Profiles, DamagedAndMissingProfilesAreReported) {
     EXPECT_EQ(ApplyProfile("Profiles\\Cut.qlp", &window_->tabs(), hwnd_), ProfileResult::Damaged);
     DWORD data = 0;
     EXPECT_TRUE(GetValue("A", "One", data));
-    EXPECT_EQ(data, 1u) << "the record before the damage is applied";
+    EXPECT_EQ(data, 3u) << "a damaged profile changes nothing, not even its records before the damage";
     EXPECT_TRUE(GetValue("B", "Two", data));
     EXPECT_EQ(data, 3u) << "nothing of the damaged record is applied, not even its first value";
     ASSERT_EQ(prompt_.asked.size(), 1u);
@@ -251,12 +259,149 @@ TEST_F(Profiles, TheMenuIsFilledFromTheFolderAtStart) {
     dbtest::WriteFile("Profiles\\notes.txt", {});
     MakeWindow();
     Names items = ProfileItems();
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[2], "");
-    std::sort(items.begin() + 3, items.end());
-    EXPECT_EQ(items[3], "First");
-    EXPECT_EQ(items[4], "v1.2") << "cut at the last dot";
+    ASSERT_EQ(items.size(), 8u);
+    EXPECT_EQ(items[5], "");
+    std::sort(items.begin() + 6, items.end());
+    EXPECT_EQ(items[6], "First");
+    EXPECT_EQ(items[7], "v1.2") << "cut at the last dot";
     EXPECT_EQ(window_->profileCount(), 2);
+}
+
+
+// Every value of both keys, type and data, as a registry export lists them.
+std::map<std::string, std::string> KeyValues(const std::string& path) {
+    std::map<std::string, std::string> values;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    for (DWORD i = 0;; ++i) {
+        char name[256] = "";
+        BYTE data[512];
+        DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+        if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS) break;
+        values[name] = std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), dataSize);
+    }
+    ::RegCloseKey(key);
+    return values;
+}
+
+std::string ProfilesMenuItem(HWND window, UINT id) {
+    HMENU profiles = ::GetSubMenu(::GetMenu(window), 3);
+    ::SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(profiles), 3);
+    char text[256] = "";
+    ::GetMenuStringA(profiles, id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+TEST_F(Profiles, ApplyingThenUndoingGivesBackTheRegistryOfBefore) {
+    SetValue("A", "One", 1);
+    SetValue("B", "Three", 3);  // "Two" does not exist when the profile is taken
+    Shown(1)->Refresh();
+    Shown(2)->Refresh();
+    CreateProfile("Game", {0, 1});
+    EXPECT_EQ(ProfilesMenuItem(hwnd_, ID_PROFILES_UNDO), "&Undo last change");
+
+    SetValue("A", "One", 5);
+    SetValue("B", "Two", 2);
+    ::SHDeleteValueA(HKEY_CURRENT_USER, KeyPath("B").c_str(), "Three");
+    auto beforeA = KeyValues(KeyPath("A")), beforeB = KeyValues(KeyPath("B"));
+    Command(5000);
+    DWORD data = 0;
+    EXPECT_FALSE(GetValue("B", "Two", data)) << "deleted by the profile";
+    EXPECT_TRUE(GetValue("B", "Three", data));
+    EXPECT_EQ(ProfilesMenuItem(hwnd_, ID_PROFILES_UNDO), "&Undo \"Game\" (3 values)");
+
+    Command(ID_PROFILES_UNDO);
+    EXPECT_EQ(KeyValues(KeyPath("A")), beforeA);
+    EXPECT_EQ(KeyValues(KeyPath("B")), beforeB) << "Two is back and Three is gone again";
+    EXPECT_TRUE(prompt_.asked.empty());
+    EXPECT_EQ(ProfilesMenuItem(hwnd_, ID_PROFILES_UNDO), "&Undo \"Undo \"Game\"\" (3 values)")
+        << "the undo is journalled itself";
+}
+
+TEST_F(Profiles, APreviewListsExactlyTheValuesThatDifferAndWritesNothingUnlessApplied) {
+    SetValue("A", "One", 1);
+    SetValue("B", "Two", 2);
+    SetValue("B", "Three", 3);
+    Shown(1)->Refresh();
+    Shown(2)->Refresh();
+    CreateProfile("Game", {0, 1});
+    SetValue("A", "One", 10);
+    ::SHDeleteValueA(HKEY_CURRENT_USER, KeyPath("B").c_str(), "Three");
+    auto before = KeyValues(KeyPath("B"));
+    Command(ID_PROFILES_PREVIEW);
+    EXPECT_NE(::GetMenuState(::GetMenu(hwnd_), ID_PROFILES_PREVIEW, MF_BYCOMMAND) & MF_CHECKED, 0u);
+
+    for (int button : {IDCANCEL, IDOK}) {
+        std::vector<Names> rows;
+        std::string summary;
+        DialogDriver driver;
+        driver.Then([&](HWND dialog) {
+            summary = DialogDriver::Text(dialog, IDC_PREVIEW_SUMMARY);
+            HWND list = ::GetDlgItem(dialog, IDC_PREVIEW_LIST);
+            int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+            for (int row = 0; row < count; ++row) {
+                Names cells;
+                for (int column = 0; column < 4; ++column) {
+                    char text[256] = "";
+                    LVITEMA item{};
+                    item.iSubItem = column;
+                    item.pszText = text;
+                    item.cchTextMax = sizeof text;
+                    ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+                    cells.push_back(text);
+                }
+                rows.push_back(cells);
+            }
+            DialogDriver::Click(dialog, button);
+        });
+        Command(5000);
+        EXPECT_EQ(summary, "Applying \"Game\" changes 2 values:");
+        EXPECT_EQ(rows, (std::vector<Names>{{"A", "One", "10", "1"}, {"B", "Three", "(absent)", "3"}}))
+            << "Two already holds its value";
+        DWORD data = 0;
+        if (button == IDCANCEL) {
+            EXPECT_EQ(KeyValues(KeyPath("B")), before) << "a cancelled preview writes nothing";
+            EXPECT_TRUE(GetValue("A", "One", data) && data == 10);
+        } else {
+            EXPECT_TRUE(GetValue("A", "One", data) && data == 1);
+            EXPECT_TRUE(GetValue("B", "Three", data) && data == 3);
+        }
+    }
+    Command(ID_PROFILES_PREVIEW);
+}
+
+// A change the program did not finish: the journal entry is there, only
+// its first value was written, and the entry was never marked complete.
+TEST_F(Profiles, AnUnfinishedChangeIsOfferedForUndoAtTheNextStart) {
+    SetValue("A", "One", 1);
+    SetValue("B", "Two", 2);
+    quillon::JournalEntry entry;
+    entry.title = "Game";
+    for (const char* key : {"A", "B"}) {
+        quillon::JournalValue value;
+        value.root = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(HKEY_CURRENT_USER));
+        value.subKey = KeyPath(key);
+        value.valueName = key[0] == 'A' ? "One" : "Two";
+        value.before = quillon::ReadRegistryState(value);
+        value.after = {true, REG_DWORD, std::string("\x09\0\0\0", 4)};
+        entry.values.push_back(value);
+    }
+    std::string path, error;
+    quillon::Journal journal;
+    ASSERT_TRUE(journal.Begin(entry, path, error)) << error;
+    SetValue("A", "One", 9);
+
+    prompt_.answers = {IDYES};
+    MakeWindow();
+    ASSERT_EQ(prompt_.asked.size(), 1u);
+    EXPECT_EQ(prompt_.asked[0].caption, "Unfinished change");
+    EXPECT_NE(prompt_.asked[0].text.find("\"Game\""), std::string::npos) << prompt_.asked[0].text;
+    DWORD data = 0;
+    EXPECT_TRUE(GetValue("A", "One", data) && data == 1) << "given back";
+    EXPECT_TRUE(GetValue("B", "Two", data) && data == 2);
+    prompt_.asked.clear();
+    MakeWindow();
+    EXPECT_TRUE(prompt_.asked.empty()) << "the undo finished, so nothing is offered again";
 }
 
 // The command-line use: a separate Quillon.exe in a folder of its own.
@@ -384,7 +529,95 @@ TEST_F(ProfileCommandLine, AMissingProfileIsReportedWithoutAnOwner) {
     ::GetDlgItemTextA(message, 0xFFFF, text, sizeof text);
     EXPECT_STREQ(text, "Profiles\\Missing.qlp not found.");
     ::PostMessageA(message, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(child.WaitForExit(20000), 0);
+    EXPECT_EQ(child.WaitForExit(20000), 2) << "a launcher can tell that nothing was applied";
+}
+
+// The console program: what scripts and game launchers act on.
+struct ToolRun {
+    long code = -1;
+    std::string out;
+};
+
+ToolRun RunTool(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    ToolRun run;
+    std::string outPath = folder + "\\tool_out.txt";
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE out = ::CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = out;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    if (::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, "C:\\", &startup, &process)) {
+        if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            ::GetExitCodeProcess(process.hProcess, &code);
+            run.code = static_cast<long>(code);
+        }
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    ::CloseHandle(out);
+    std::ifstream file(outPath, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    run.out = text.str();
+    return run;
+}
+
+TEST_F(ProfileCommandLine, TheConsoleProgramShowsAppliesVerifiesAndUndoesWithExitCodes) {
+    const std::string& tool = copy_.commandTool();
+    scratch_.SetDWord("Speed", 1);
+    dbtest::WriteFile(folder_ + "\\Profiles\\Fast.qlp",
+                      dbtest::Profile({dbtest::ValuesFor(scratch_.path(), {dbtest::DWordValue("Speed", 7),
+                                                                           dbtest::StringValue("Mode", "fast")})}));
+    ToolRun run = RunTool(tool, "list", folder_);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "Fast\r\n");
+
+    run = RunTool(tool, "show Fast", folder_);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_NE(run.out.find("\\Speed: now 1, then 7"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\\Mode: now (absent), then \"fast\""), std::string::npos) << run.out;
+    EXPECT_EQ(RunTool(tool, "verify Fast", folder_).code, 1) << "nothing was written by show";
+
+    EXPECT_EQ(RunTool(tool, "apply Fast", folder_).code, 0);
+    EXPECT_EQ(RunTool(tool, "verify Fast", folder_).code, 0);
+    scratch_.SetDWord("Speed", 3);  // behind its back
+    run = RunTool(tool, "verify Fast", folder_);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.out.find("\\Speed: the registry holds 3, the profile has 7"), std::string::npos) << run.out;
+
+    scratch_.SetDWord("Speed", 7);
+    run = RunTool(tool, "journal", folder_);
+    EXPECT_NE(run.out.find("1  complete    Fast (2 values)"), std::string::npos) << run.out;
+    EXPECT_EQ(RunTool(tool, "undo 1", folder_).code, 0);
+    DWORD speed = 0;
+    EXPECT_TRUE(scratch_.GetDWord("Speed", speed));
+    EXPECT_EQ(speed, 1u);
+    EXPECT_FALSE(scratch_.HasValue("Mode")) << "absent before the apply, absent again";
+
+    // Bad arguments, a missing profile and a damaged journal entry: exit 2.
+    struct Bad {
+        const char* arguments;
+        const char* says;
+    } bad[] = {{"", "No command given."},
+               {"fly", "Unknown command \"fly\"."},
+               {"apply", "\"apply\" takes one profile name."},
+               {"undo x", "\"x\" is no journal entry number."},
+               {"verify Missing", "Profiles\\Missing.qlp not found."},
+               {"undo 99", "The journal holds no change 99."}};
+    for (const Bad& b : bad) {
+        run = RunTool(tool, b.arguments, folder_);
+        EXPECT_EQ(run.code, 2) << b.arguments;
+        EXPECT_NE(run.out.find(b.says), std::string::npos) << run.out;
+    }
+    dbtest::WriteFile(folder_ + "\\Journal\\00000002.qlj", {'Q', 'L', 'J', '1', 1, 0});
+    run = RunTool(tool, "undo 2", folder_);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.out.find("is damaged: its header is damaged. Nothing was changed."), std::string::npos) << run.out;
+    EXPECT_TRUE(scratch_.GetDWord("Speed", speed) && speed == 1) << "a damaged entry changes nothing";
 }
 
 }  // namespace
