@@ -23,6 +23,9 @@ mkdir -p screenshots
 # runs in a Wine desktop window, where Wine draws frames and captions itself.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# A value of the Wine Direct3D category, so the profile below holds one that
+# the preview can show changing.
+wine reg add 'HKCU\Software\Wine\Direct3D' /v csmt /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wineserver -w
 bash -c '
   close=build/win32/testbin/close_window.exe
@@ -108,6 +111,23 @@ bash -c '
   fi
   photograph_dialog 40003 "Add category" add_category
   photograph_dialog 40014 "Profile" profile
+  # A profile of every category ("New profile"), two values changed behind
+  # its back, the preview of applying it (then Apply), and the Profiles menu
+  # with its undo item.
+  wine $close --command "Quillon - v1.1" 40014
+  for _ in $(seq 1 20); do wine $close --find "Profile" && break; sleep 0.5; done
+  wine $close --press "Profile" 1
+  sleep 1
+  wine reg add "HKCU\\Software\\Wine\\Direct3D" /v csmt /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wine reg add "HKCU\\Software\\Wine\\Direct3D" /v renderer /d vulkan /f >/dev/null 2>&1
+  wine $close --command "Quillon - v1.1" 40031
+  photograph_dialog 5000 "Preview profile" preview 1
+  wine $close --open-menu "Quillon - v1.1" p
+  sleep 2
+  import -window root screenshots/menu_profiles.png
+  wine $close --cancel-menu "Quillon - v1.1"
+  wine $close --command "Quillon - v1.1" 40031
+  sleep 1
   photograph_dialog 40013 "About Quillon" about 1
   # Close it the way a user does, so it stores what it stores on close.
   wine $close "Quillon - v1.1" 10000 || echo "the window did not close"

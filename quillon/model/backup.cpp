@@ -5,6 +5,7 @@
 #include "file.h"
 #include "find_files.h"
 #include "reg_key.h"
+#include "registry_journal.h"
 #include "same_name.h"
 #include "scoped.h"
 
@@ -98,20 +99,6 @@ bool WriteAll(HANDLE file, const std::vector<std::uint8_t>& bytes) {
            written == bytes.size();
 }
 
-// Deletes every value under the key. A value that cannot be deleted (or
-// whose name does not fit the name buffer) is stepped over.
-void DeleteAllValues(HKEY key) {
-    char name[256];
-    for (DWORD index = 0;;) {
-        DWORD size = sizeof name;
-        const LONG result = winlib::registry::EnumValueInto(key, index, name, size, nullptr, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result == ERROR_SUCCESS && winlib::registry::DeleteValue(key, name) == ERROR_SUCCESS) continue;
-        if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) break;
-        ++index;
-    }
-}
-
 bool EndsWithBackup(const std::string& name) {
     static const char kExtension[] = ".backup";
     const std::size_t length = sizeof kExtension - 1;
@@ -150,20 +137,28 @@ bool RestoreCategory(Category& category, const std::string& fileName) {
     if (key.dynamic) key.Resolve();
     RegKey reg;
     if (reg.Create(key.root, key.subKey, RegistryView::Native) != ERROR_SUCCESS) return false;
-    DeleteAllValues(reg.handle());
+    reg.Close();
 
-    bool ok = true;
-    std::vector<BYTE> data;
-    for (const BackupValue& value : backup.values) {
-        // One zero byte past the data: for a string without terminator the
-        // registry looks at the byte after the given length.
-        data.assign(value.data.begin(), value.data.end());
-        data.push_back(0);
-        ok = reg.key().SetValue(value.name.c_str(), value.type, data.data(),
-                                static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS &&
-             ok;
-    }
-    return ok;
+    // One journalled change: every value there now goes, every value of the
+    // backup comes, so "Undo last change" gives the key back as it was.
+    quillon::JournalEntry entry;
+    entry.title = "Restore " + category.GetName();
+    auto valueNamed = [&](const std::string& name) {
+        for (quillon::JournalValue& value : entry.values)
+            if (SameName(value.valueName, name)) return &value;
+        quillon::JournalValue value;
+        value.root = static_cast<uint32_t>(reinterpret_cast<uintptr_t>(key.root));
+        value.nativeView = true;
+        value.subKey = key.subKey;
+        value.valueName = name;
+        entry.values.push_back(value);
+        return &entry.values.back();
+    };
+    for (const BackupValue& present : Snapshot(key).values) valueNamed(present.name);
+    for (const BackupValue& value : backup.values)
+        valueNamed(value.name)->after = {true, value.type, std::string(value.data.begin(), value.data.end())};
+    quillon::Journal journal;
+    return quillon::ApplyChange(journal, std::move(entry)).Succeeded();
 }
 
 std::vector<BackupListing> ListBackups() {

@@ -96,6 +96,7 @@ void CTweakerWindow::TogglePreview() {
     RegKey key;
     if (key.Create(HKEY_LOCAL_MACHINE, kQuillonKey) == ERROR_SUCCESS)
         key.key().SetDword(kPreviewValue, PreviewOn() ? 0 : 1);
+    ::CheckMenuItem(::GetMenu(m_hWnd), ID_PROFILES_PREVIEW, MF_BYCOMMAND | (PreviewOn() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CTweakerWindow::UpdateProfilesMenu(HMENU menu) {

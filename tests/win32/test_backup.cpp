@@ -1,6 +1,7 @@
 // Backup files against Wine's registry and file system: numbering, file
 // names, restore into the current key, damaged files, listing.
 #include "backup.h"
+#include "registry_journal.h"
 #include "category.h"
 #include "new_category.h"
 #include "file.h"
@@ -97,20 +98,22 @@ protected:
         ::SetCurrentDirectoryA(previous_.c_str());
         RemoveFolder();
     }
-    void RemoveFolder() {
+    void RemoveFolder() { RemoveTree(folder_); }
+    // Restores leave their journal in a folder of its own.
+    static void RemoveTree(const std::string& folder) {
         WIN32_FIND_DATAA found;
-        HANDLE find = ::FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &found);
         if (find != INVALID_HANDLE_VALUE) {
             do {
-                const std::string path = folder_ + "\\" + found.cFileName;
+                const std::string path = folder + "\\" + found.cFileName;
                 if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                     ::DeleteFileA(path.c_str());
                 else if (found.cFileName[0] != '.')
-                    ::RemoveDirectoryA(path.c_str());
+                    RemoveTree(path);
             } while (::FindNextFileA(find, &found));
             ::FindClose(find);
         }
-        ::RemoveDirectoryA(folder_.c_str());
+        ::RemoveDirectoryA(folder.c_str());
     }
     std::string Backup(const Category& category) {
         std::string file;
@@ -166,9 +169,20 @@ TEST_F(BackupTest, RestoreReplacesEveryValueOfTheKey) {
     scratch.SetString("Extra", "not in the backup");
     SetRaw(scratch, "Bin", REG_DWORD, DWordBytes(5));
     ::SHDeleteValueA(HKEY_CURRENT_USER, scratch.path().c_str(), "Text");
+    const auto beforeRestore = AllValues(scratch);
 
     ASSERT_TRUE(RestoreCategory(category, file));
     EXPECT_EQ(AllValues(scratch), saved);
+
+    // The restore is one journalled change, and undoing it gives the key back.
+    quillon::Journal journal;
+    quillon::Journal::Listed newest;
+    std::string error;
+    ASSERT_TRUE(journal.Find(0, newest, error)) << error;
+    EXPECT_EQ(newest.entry.title, "Restore Round trip");
+    EXPECT_TRUE(newest.entry.complete);
+    ASSERT_TRUE(quillon::UndoEntry(journal, newest.entry).Succeeded());
+    EXPECT_EQ(AllValues(scratch), beforeRestore);
 }
 
 TEST_F(BackupTest, RestoreWritesIntoTheCurrentCategoryKey) {

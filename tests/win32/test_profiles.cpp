@@ -391,6 +391,7 @@ TEST_F(Profiles, AnUnfinishedChangeIsOfferedForUndoAtTheNextStart) {
     ASSERT_TRUE(journal.Begin(entry, path, error)) << error;
     SetValue("A", "One", 9);
 
+    ::DeleteFileA((folder_ + "\\start.tweakdb").c_str());  // no database offered at the start
     prompt_.answers = {IDYES};
     MakeWindow();
     ASSERT_EQ(prompt_.asked.size(), 1u);
