@@ -23,6 +23,8 @@ constexpr char kGameProfileKey[] = "Software\\Pellam Suite\\Game Profile";
 constexpr char kGameOverclockingKey[] = "Software\\Pellam Suite\\Game Overclocking";
 constexpr char kGameGammaKey[] = "Software\\Pellam Suite\\Game Gamma";
 constexpr char kGameSoundKey[] = "Software\\Pellam Suite\\Game Sound";
+// DWORD 1 per executable whose auto-profile is undone when the game ends.
+constexpr char kGameProfileUndoKey[] = "Software\\Pellam Suite\\Game Profile Undo";
 constexpr char kDisplayModesKey[] = "Software\\Pellam Suite\\Custom Display Modes\\Modes";
 constexpr char kOverclockerKey[] = "Software\\Pellam Suite\\ATI Radeon Overclocker";
 

@@ -18,6 +18,12 @@ struct SplitCommand {
 // them are kept).
 SplitCommand SplitCommandLine(const std::string& line);
 
+// The command that undoes a game's auto-profile when the game ends: for a
+// start command that runs Quillon.exe (any letter case, any folder),
+// QuillonCmd.exe of the same folder with "undo-game" and the game's
+// executable name; empty for any other command, which has nothing to undo.
+std::string GameUndoCommand(const std::string& startCommand, const std::string& exeName);
+
 // The text after the program name as WinMain gets it, without leading
 // blanks.
 std::string TrimLeadingBlanks(const std::string& text);

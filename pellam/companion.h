@@ -72,6 +72,14 @@ void RunCommand(const std::string& commandLine, bool wait);
 // answering. The handle value, or 1 when Pellam waited itself (no sender
 // window, or the handle could not be given) or nothing was started.
 LRESULT RunCommandFor(HWND sender, const std::string& commandLine);
+// The game's executable name when its auto-profile is to be undone at its
+// end (with the command that does it in 'undoCommand'), else empty.
+std::string GameToUndoAtEnd(DWORD processId, const std::string& startCommand, std::string& undoCommand);
+// Runs 'undoCommand' once the process has ended.
+void UndoAtEnd(DWORD processId, const std::string& exeName, const std::string& undoCommand);
+// The environment variable that tags the journal entry a start command
+// makes with the game's name.
+constexpr char kJournalTagVariable[] = "QUILLON_JOURNAL_TAG";
 // Re-applies the stored refresh rate of the current desktop mode.
 void ApplyRefreshOverride();
 // The stored Radeon clocks ("CurrentSettings"), when there are any.

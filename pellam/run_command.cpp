@@ -72,9 +72,20 @@ void RunCommand(const std::string& commandLine, bool wait) {
 }
 
 LRESULT RunCommandFor(HWND sender, const std::string& commandLine) {
+    DWORD senderId = 0;
+    if (sender) ::GetWindowThreadProcessId(sender, &senderId);
+    std::string undoCommand;
+    std::string game = senderId ? GameToUndoAtEnd(senderId, commandLine, undoCommand) : std::string();
     auto command = std::make_unique<RunningCommand>();
     command->split = SplitCommandLine(commandLine);
+    // The command's process inherits the tag; Pellam's own environment goes
+    // back as it was at once.
+    if (!game.empty()) ::SetEnvironmentVariableA(kJournalTagVariable, game.c_str());
     command->process = StartCommand(command->split, true);
+    if (!game.empty()) {
+        ::SetEnvironmentVariableA(kJournalTagVariable, nullptr);
+        UndoAtEnd(senderId, game, undoCommand);
+    }
     if (!command->process) return 1;
     HANDLE senderCopy = HandleForWindowProcess(sender, command->process.get());
     if (!senderCopy) {

@@ -16,8 +16,14 @@ namespace {
 constexpr size_t kEnumeratedBytes = 512;
 constexpr int kExecutableColumnWidth = 200;
 constexpr int kCommandColumnWidth = 369;
-const int kEditingControls[] = {IDC_AUTO_LIST,       IDC_AUTO_BROWSE,  IDC_AUTO_EXECUTABLE,
-                                IDC_AUTO_COMMAND,    IDC_AUTO_RESET,   IDC_AUTO_PROFILE};
+constexpr int kUndoColumnWidth = 80;
+constexpr char kUndoText[] = "Yes";
+const int kEditingControls[] = {IDC_AUTO_LIST,    IDC_AUTO_BROWSE, IDC_AUTO_EXECUTABLE, IDC_AUTO_COMMAND,
+                                IDC_AUTO_RESET,   IDC_AUTO_PROFILE, IDC_AUTO_UNDO};
+
+bool UndoneAtEnd(const std::string& executable) {
+    return pellam::ReadCompanionNumber(pellam::kGameProfileUndoKey, {executable.c_str(), 0}) != 0;
+}
 
 std::string ProgramPath() {
     char path[512] = "";
@@ -38,6 +44,7 @@ bool AutoProfileDialog::OnInitDialog() {
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.InsertColumn(0, "Executable", kExecutableColumnWidth);
     list_.InsertColumn(1, "Command line", kCommandColumnWidth);
+    list_.InsertColumn(2, "Undo at end", kUndoColumnWidth);
 
     // Pellam runs auto-profiles when the switch was never stored: so does the box.
     enabled_ = pellam::ReadCompanionNumber(pellam::kSuiteKey,
@@ -61,6 +68,7 @@ void AutoProfileDialog::FillList() {
         }
         int row = list_.InsertItem(list_.GetItemCount(), value.name);
         list_.SetItemText(row, 1, value.text);
+        list_.SetItemText(row, 2, UndoneAtEnd(value.name) ? kUndoText : "");
     }
 }
 
@@ -141,11 +149,20 @@ void AutoProfileDialog::OnAdd() {
     if (executable.empty() || command.empty()) return;
     SetDlgItemText(IDC_AUTO_EXECUTABLE, "");
     SetDlgItemText(IDC_AUTO_COMMAND, "");
+    bool undo = IsDlgButtonChecked(IDC_AUTO_UNDO);
+    CheckDlgButton(IDC_AUTO_UNDO, false);
     if (!pellam::WriteCompanionText(pellam::kGameProfileKey, executable.c_str(), command)) return;
+    // Beside the command, in a key of its own: the commands' key keeps
+    // only commands.
+    if (undo)
+        pellam::WriteCompanionNumber(pellam::kGameProfileUndoKey, executable.c_str(), 1);
+    else
+        pellam::DeleteCompanionValue(pellam::kGameProfileUndoKey, executable.c_str());
     // The registry keeps one command per executable, and so does the list.
     int row = RowOf(executable);
     if (row < 0) row = list_.InsertItem(list_.GetItemCount(), executable);
     list_.SetItemText(row, 1, command);
+    list_.SetItemText(row, 2, undo ? kUndoText : "");
 }
 
 void AutoProfileDialog::OnRemove() {
@@ -156,6 +173,7 @@ void AutoProfileDialog::OnRemove() {
          row = list_.GetNextItem(row - 1, LVNI_SELECTED)) {
         std::string executable = list_.GetItemText(row, 0);
         if (!pellam::DeleteCompanionValue(pellam::kGameProfileKey, executable.c_str())) break;
+        pellam::DeleteCompanionValue(pellam::kGameProfileUndoKey, executable.c_str());
         list_.DeleteItem(row);
     }
 }

@@ -11,6 +11,7 @@ const char kUsage[] =
     "QuillonCmd verify <profile>  whether the registry holds every value of the profile\n"
     "QuillonCmd journal           the journal's changes, oldest first\n"
     "QuillonCmd undo [<number>]   undo the newest change, or the one with that number\n"
+    "QuillonCmd undo-game <exe>   undo what the game's auto-profile wrote, where nothing changed it since\n"
     "Exit codes: 0 done, 1 the registry differs or a value could not be written,\n"
     "2 bad arguments or an unreadable or damaged file.\n";
 
@@ -47,6 +48,7 @@ bool ParseArguments(const std::vector<std::string>& arguments, Arguments& parsed
     static const Known kCommands[] = {
         {"list", Command::List, false},     {"show", Command::Show, true},       {"apply", Command::Apply, true},
         {"verify", Command::Verify, true},  {"journal", Command::Journal, false}, {"undo", Command::Undo, false},
+        {"undo-game", Command::UndoGame, true},
     };
     std::string name = Lower(arguments[0]);
     for (const Known& known : kCommands) {
@@ -56,7 +58,8 @@ bool ParseArguments(const std::vector<std::string>& arguments, Arguments& parsed
         size_t operands = arguments.size() - 1;
         if (known.takesProfile) {
             if (operands != 1 || arguments[1].empty()) {
-                error = "\"" + name + "\" takes one profile name.";
+                error = "\"" + name + "\" takes one " +
+                        (known.command == Command::UndoGame ? "executable name." : "profile name.");
                 return false;
             }
             result.profile = arguments[1];

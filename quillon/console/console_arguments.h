@@ -1,6 +1,6 @@
 // The command line of the console program: a command and its operand.
 //   list | show <profile> | apply <profile> | verify <profile> | journal |
-//   undo [<entry number>]
+//   undo [<entry number>] | undo-game <executable>
 // No Windows headers.
 #pragma once
 
@@ -9,11 +9,11 @@
 
 namespace quilloncmd {
 
-enum class Command { List, Show, Apply, Verify, Journal, Undo };
+enum class Command { List, Show, Apply, Verify, Journal, Undo, UndoGame };
 
 struct Arguments {
     Command command = Command::List;
-    std::string profile;
+    std::string profile;  // or the executable of undo-game
     unsigned entry = 0;  // undo: 0 the newest entry
 };
 

@@ -8,6 +8,7 @@
 #include "program_folder.h"
 #include "registry_journal.h"
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -116,6 +117,30 @@ int Undo(unsigned serial) {
                                       std::to_string(found.entry.values.size()) + " values.");
 }
 
+bool SameAscii(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The newest change a game's start made, given back where its values still
+// hold what it wrote: a value another program changed since keeps the
+// newer content. Nothing when its newest change is already an undo.
+int UndoGame(const std::string& exeName) {
+    quillon::Journal journal;
+    std::vector<quillon::Journal::Listed> listed = journal.List();
+    for (auto item = listed.rbegin(); item != listed.rend(); ++item) {
+        if (!item->readable || !SameAscii(item->entry.tag, exeName)) continue;
+        if (item->entry.title.rfind("Undo ", 0) == 0) break;
+        quillon::ChangeOutcome outcome = quillon::UndoEntry(journal, item->entry, true);
+        return ReportOutcome(outcome, "Undid \"" + item->entry.title + "\" of " + exeName + ".");
+    }
+    std::printf("Nothing of %s to undo.\n", exeName.c_str());
+    return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,6 +159,7 @@ int main(int argc, char** argv) {
     case quilloncmd::Command::Verify: return Verify(parsed.profile);
     case quilloncmd::Command::Journal: return ListJournal();
     case quilloncmd::Command::Undo: return Undo(parsed.entry);
+    case quilloncmd::Command::UndoGame: return UndoGame(parsed.profile);
     }
     return kBadInput;
 }

@@ -78,9 +78,11 @@ PlanResult PlanProfile(const std::string& path, ProfilePlan& plan, std::string& 
     return PlanResult::Ready;
 }
 
-quillon::JournalEntry ProfileChange(const std::string& profileName, const ProfilePlan& plan) {
+quillon::JournalEntry ProfileChange(const std::string& profileName, const ProfilePlan& plan,
+                                    const std::string& tag) {
     quillon::JournalEntry entry;
     entry.title = profileName;
+    entry.tag = tag;
     entry.values = plan.values;
     return entry;
 }

@@ -28,5 +28,7 @@ enum class PlanResult { Ready, NotFound, Damaged };
 // Reads the profile at 'path'; 'error' says what is wrong with a damaged one.
 PlanResult PlanProfile(const std::string& path, ProfilePlan& plan, std::string& error);
 
-// The journal entry that applies the plan, titled with the profile's name.
-quillon::JournalEntry ProfileChange(const std::string& profileName, const ProfilePlan& plan);
+// The journal entry that applies the plan, titled with the profile's name
+// and tagged with the game whose start applies it (or nothing).
+quillon::JournalEntry ProfileChange(const std::string& profileName, const ProfilePlan& plan,
+                                    const std::string& tag = std::string());

@@ -37,7 +37,8 @@ std::string ProfileNameOfPath(const std::string& path) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner) {
+ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner,
+                           const std::string& tag) {
     ProfilePlan plan;
     std::string error;
     switch (PlanProfile(path, plan, error)) {
@@ -52,7 +53,7 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
         break;
     }
     quillon::Journal journal;
-    quillon::ChangeOutcome outcome = quillon::ApplyChange(journal, ProfileChange(ProfileNameOfPath(path), plan));
+    quillon::ChangeOutcome outcome = quillon::ApplyChange(journal, ProfileChange(ProfileNameOfPath(path), plan, tag));
     if (!outcome.journalled) {
         CurrentPrompt().Ask(owner, outcome.journalError + " Nothing was changed.", "Error", MB_OK | MB_ICONERROR);
         return ProfileResult::NotJournalled;

@@ -25,7 +25,10 @@ enum class ProfileResult { Applied, NotFound, Damaged, NotJournalled, NotWritten
 // 'owner', which may be null. A damaged file changes nothing and is
 // reported, as is a journal that cannot be written (then nothing is
 // written) and values that do not hold their new state afterwards.
-ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner);
+// 'tag' names the game whose start applies the profile (its journal entry
+// is undone when the game ends), empty otherwise.
+ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner,
+                           const std::string& tag = std::string());
 
 // The profile's name from its path: the file name without ".qlp".
 std::string ProfileNameOfPath(const std::string& path);

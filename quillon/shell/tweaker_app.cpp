@@ -29,6 +29,14 @@ bool WakeRunningInstance() {
     return true;
 }
 
+// The game whose start runs this "Profile=", as Pellam names it for a game
+// whose profile is undone when it ends.
+std::string JournalTag() {
+    char tag[261] = "";
+    DWORD length = ::GetEnvironmentVariableA("QUILLON_JOURNAL_TAG", tag, sizeof tag);
+    return length > 0 && length < sizeof tag ? std::string(tag, length) : std::string();
+}
+
 }  // namespace
 
 bool CTweakerApp::InitInstance() {
@@ -40,8 +48,9 @@ bool CTweakerApp::InitInstance() {
         // The exit code tells a launcher whether the profile took: 0 applied,
         // 1 a value could not be written, 2 no such profile, a damaged one,
         // or no journal to record it in.
-        ProfileResult result = profile.name.empty() ? ProfileResult::NotFound
-                                                    : ApplyProfile(ProfilePath(profile.name), nullptr, nullptr);
+        ProfileResult result = profile.name.empty()
+                                   ? ProfileResult::NotFound
+                                   : ApplyProfile(ProfilePath(profile.name), nullptr, nullptr, JournalTag());
         exitCode_ = result == ProfileResult::Applied ? 0 : result == ProfileResult::NotWritten ? 1 : 2;
         return false;
     }

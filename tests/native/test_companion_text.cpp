@@ -80,6 +80,24 @@ TEST(CommandSplit, QuotesAndBlanksDelimitTheFile) {
     EXPECT_EQ(TrimLeadingBlanks(""), "");
 }
 
+TEST(CommandSplit, OnlyQuillonProfileCommandsHaveAnUndoAtTheGamesEnd) {
+    struct Case {
+        const char* start;
+        const char* exe;
+        const char* undo;
+    } cases[] = {
+        {"\"C:\\Program Files\\Quillon\\Quillon.exe\" Profile=\"Fast\"", "game.exe",
+         "\"C:\\Program Files\\Quillon\\QuillonCmd.exe\" undo-game \"game.exe\""},
+        {"c:\\q\\QUILLON.EXE Profile=x", "a b.exe", "\"c:\\q\\QuillonCmd.exe\" undo-game \"a b.exe\""},
+        {"Quillon.exe Profile=x", "g.exe", "\"QuillonCmd.exe\" undo-game \"g.exe\""},
+        {"notepad.exe Profile=x", "g.exe", ""},
+        {"c:\\q\\NotQuillon.exe", "g.exe", ""},
+        {"c:\\q\\Quillon.exe", "", ""},
+        {"c:\\q\\Quillon.exe", "g\".exe", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GameUndoCommand(c.start, c.exe), c.undo) << c.start;
+}
+
 namespace {
 std::string Line(const char* format, ...) {
     va_list arguments;

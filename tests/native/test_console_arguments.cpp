@@ -20,6 +20,8 @@ TEST(ConsoleArguments, CommandsTakeTheirOperandsAndNothingElse) {
         {{"journal"}, true, Command::Journal, "", 0},
         {{"undo"}, true, Command::Undo, "", 0},
         {{"undo", "12"}, true, Command::Undo, "", 12},
+        {{"undo-game", "game.exe"}, true, Command::UndoGame, "game.exe", 0},
+        {{"undo-game"}, false, Command::List, "", 0},
         {{}, false, Command::List, "", 0},
         {{"apply"}, false, Command::List, "", 0},
         {{"apply", ""}, false, Command::List, "", 0},

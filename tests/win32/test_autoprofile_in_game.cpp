@@ -1,6 +1,7 @@
 // Auto-profiles from end to end: a game paired with a profile in Quillon's
 // "Autoprofiles" dialog gets that profile applied by the hook library, through
-// Pellam and Quillon's command line, before the game goes on.
+// Pellam and Quillon's command line, before the game goes on; with "Undo the
+// profile when the game ends" its values are given back when it ends.
 #include "auto_profile_dialog_res.h"
 #include "byte_io.h"
 #include "category_record.h"
@@ -45,7 +46,13 @@ std::vector<uint8_t> GameProfile() {
     return out.TakeBytes();
 }
 
-TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOnAndUndoneAtItsEnd) {
     HookSession session;
     programkey::Prepare();
     ProgramCopy program;
@@ -66,7 +73,10 @@ TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
     ASSERT_EQ(::SendDlgItemMessageA(dialog, IDC_AUTO_PROFILE, CB_GETCOUNT, 0, 0), 1);
     DialogDriver::Select(dialog, IDC_AUTO_PROFILE, 0);
     DialogDriver::SetText(dialog, IDC_AUTO_EXECUTABLE, "hook_game.exe");
+    ::CheckDlgButton(dialog, IDC_AUTO_UNDO, BST_CHECKED);
     DialogDriver::Click(dialog, IDC_AUTO_ADD);
+    DWORD undo = 0;
+    EXPECT_TRUE(companionkey::Number(pellam::kGameProfileUndoKey, "hook_game.exe", undo) && undo == 1);
     EXPECT_EQ(companionkey::Text(pellam::kGameProfileKey, "hook_game.exe"),
               "\"" + program.exe() + "\" Profile=\"Game\"");
     DialogDriver::Click(dialog, IDOK);
@@ -79,6 +89,26 @@ TEST(AutoProfiles, AGamePairedInTheDialogHasItsProfileAppliedBeforeItGoesOn) {
     EXPECT_EQ(StoredNumber(), 7u) << "applied before the game's first message came back\n"
                                   << PellamHarness::Log();
     EXPECT_EQ(session.CloseGame(), 0);
+    EXPECT_TRUE(testsupport::PumpUntil([] { return StoredNumber() == 1; }, 60000))
+        << "given back when the game ended\n" << PellamHarness::Log();
+
+    // Killed: given back all the same.
+    const std::string undone = "(undo-game \"hook_game.exe\") completed.";
+    ASSERT_TRUE(session.StartGame("hook_game.exe"));
+    EXPECT_EQ(StoredNumber(), 7u);
+    HANDLE game = ::OpenProcess(PROCESS_TERMINATE, FALSE, session.game.Id());
+    ASSERT_TRUE(game && ::TerminateProcess(game, 9));
+    ::CloseHandle(game);
+    EXPECT_TRUE(testsupport::PumpUntil([] { return StoredNumber() == 1; }, 60000)) << PellamHarness::Log();
+
+    // A value something else changed while the game ran keeps that change.
+    size_t undos = Count(PellamHarness::Log(), undone);
+    ASSERT_TRUE(session.StartGame("hook_game.exe"));
+    companionkey::SetNumber(kProfileKey, "Applied", 9);
+    EXPECT_EQ(session.CloseGame(), 0);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return Count(PellamHarness::Log(), undone) > undos; }, 60000))
+        << PellamHarness::Log();
+    EXPECT_EQ(StoredNumber(), 9u);
     EXPECT_EQ(session.pellam.Stop(), 0);
     ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuillonTest");
 }

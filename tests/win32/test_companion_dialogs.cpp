@@ -82,7 +82,7 @@ TEST_F(CompanionDialogs, WithoutDoProfilesTheSwitchIsOnAndClickingItCreatesTheKe
         EXPECT_TRUE(companionkey::Number(kSuiteKey, "DoProfiles", value)) << "key created";
         EXPECT_EQ(value, 0u);
         for (int id : {IDC_AUTO_LIST, IDC_AUTO_BROWSE, IDC_AUTO_EXECUTABLE, IDC_AUTO_COMMAND,
-                       IDC_AUTO_RESET, IDC_AUTO_PROFILE})
+                       IDC_AUTO_RESET, IDC_AUTO_PROFILE, IDC_AUTO_UNDO})
             EXPECT_FALSE(Enabled(dialog, id)) << id;
         DialogDriver::Click(dialog, IDC_AUTO_ENABLE);
         EXPECT_TRUE(companionkey::Number(kSuiteKey, "DoProfiles", value));
