@@ -126,35 +126,72 @@ bool CategoryModel::WriteValues(ByteWriter& out) const {
     return out.ok();
 }
 
+namespace {
+
+bool SettingsDiffer(const Setting& a, const Setting& b) {
+    return std::string(a.TypeText()) != b.TypeText() || a.GetRangeText() != b.GetRangeText() ||
+           a.tweakMap != b.tweakMap;
+}
+
+// Merge's walk, shared by the merge and its preview: each incoming
+// setting, in order, meets the first setting here of its value name
+// (ignoring case) or the one appended before it; 'meet' gets the incoming
+// setting and the index it meets, or the settings' count when it is new.
+// False on a setting that cannot be made.
+template <typename Meet>
+bool WalkMerge(const std::vector<std::unique_ptr<Setting>>& settings, const quillon::CategoryExportBody& body,
+               HKEY key, Meet meet) {
+    std::map<std::wstring, size_t> byValueName;
+    for (size_t i = 0; i < settings.size(); ++i) byValueName.emplace(NameKey(settings[i]->valueName), i);
+    size_t count = settings.size();
+    for (const auto& record : body.settings) {
+        auto incoming = Setting::FromRecord(record, key);
+        if (!incoming) return false;
+        auto found = byValueName.find(NameKey(incoming->valueName));
+        if (found == byValueName.end()) {
+            byValueName.emplace(NameKey(incoming->valueName), count++);
+            meet(std::move(incoming), static_cast<size_t>(-1));
+        } else {
+            meet(std::move(incoming), found->second);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool CategoryModel::Merge(const quillon::CategoryExportBody& body, const OverwriteQuestion& overwrite) {
     cardMask = body.cardMask;
     osMask = body.osMask;
     RegKey regKey;
     regKey.Open(key.root, key.subKey, RegistryView::Native);
-
-    // First setting (in list order) for each value name, ignoring case.
-    std::map<std::wstring, size_t> byValueName;
-    for (size_t i = 0; i < settings.size(); ++i)
-        byValueName.emplace(NameKey(settings[i]->valueName), i);
-
-    for (const auto& record : body.settings) {
-        auto incoming = Setting::FromRecord(record, regKey.handle());
-        if (!incoming) return false;
-        auto found = byValueName.find(NameKey(incoming->valueName));
-        if (found == byValueName.end()) {
-            byValueName.emplace(NameKey(incoming->valueName), settings.size());
+    return WalkMerge(settings, body, regKey.handle(), [&](std::unique_ptr<Setting> incoming, size_t index) {
+        if (index == static_cast<size_t>(-1)) {
             settings.push_back(std::move(incoming));
-            continue;
+            return;
         }
-        std::unique_ptr<Setting>& existing = settings[found->second];
-        bool differs = std::string(existing->TypeText()) != incoming->TypeText() ||
-                       existing->GetRangeText() != incoming->GetRangeText() ||
-                       existing->tweakMap != incoming->tweakMap;
-        if (!differs || !overwrite(incoming->name)) continue;
+        std::unique_ptr<Setting>& existing = settings[index];
+        if (!SettingsDiffer(*existing, *incoming) || !overwrite(incoming->name)) return;
         if (existing->present) existing->Delete(regKey.handle());
         existing = std::move(incoming);
-    }
-    return true;
+    });
+}
+
+std::vector<CategoryModel::MergeChange> CategoryModel::MergeChanges(const quillon::CategoryExportBody& body) const {
+    std::vector<MergeChange> changes;
+    // Appended settings stand in the preview's own list, so a second
+    // incoming setting of the same name meets the first as Merge's would.
+    std::vector<std::unique_ptr<Setting>> appended;
+    WalkMerge(settings, body, nullptr, [&](std::unique_ptr<Setting> incoming, size_t index) {
+        if (index == static_cast<size_t>(-1)) {
+            changes.push_back({incoming->name, true});
+            appended.push_back(std::move(incoming));
+            return;
+        }
+        const Setting& met = index < settings.size() ? *settings[index] : *appended[index - settings.size()];
+        if (SettingsDiffer(met, *incoming)) changes.push_back({incoming->name, false});
+    });
+    return changes;
 }
 
 void CategoryModel::Refresh() {

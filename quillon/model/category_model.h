@@ -57,6 +57,15 @@ public:
     // cannot be made.
     bool Merge(const quillon::CategoryExportBody& body, const OverwriteQuestion& overwrite);
 
+    // What Merge would do with 'body', nothing changed: per incoming
+    // setting that would be appended or that differs from the one it meets
+    // (replaced only if the user says yes), its name.
+    struct MergeChange {
+        std::string setting;
+        bool added;
+    };
+    std::vector<MergeChange> MergeChanges(const quillon::CategoryExportBody& body) const;
+
     // Resolves a dynamic key, creates the key if missing and re-reads every value.
     void Refresh();
 

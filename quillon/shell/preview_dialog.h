@@ -1,7 +1,8 @@
-// PreviewDialog ("Preview profile"): what applying a profile would change,
-// one row per value that differs: its category, the value, what it holds now
-// and what it would hold ("(absent)" for a value that does not exist).
-// Apply ends with IDOK, Cancel with IDCANCEL; nothing is written here.
+// PreviewDialog: what a change would do, before it is done: a summary line
+// and one row per item it changes (for a profile: each value that differs,
+// with its category, what it holds now and what it would hold; for a tweak
+// database: each category and setting it adds or changes). Apply ends with
+// IDOK, Cancel with IDCANCEL; nothing is written here.
 #pragma once
 
 #include "controls.h"
@@ -10,23 +11,23 @@
 #include <string>
 #include <vector>
 
-struct PreviewRow {
-    std::string category;
-    std::string value;
-    std::string current;
-    std::string next;
+struct PreviewColumn {
+    const char* heading;
+    int width;
 };
 
 class PreviewDialog : public winlib::CDialog {
 public:
-    PreviewDialog(HWND owner, std::string profileName, std::vector<PreviewRow> rows);
+    PreviewDialog(HWND owner, std::string caption, std::string summary, std::vector<PreviewColumn> columns,
+                  std::vector<std::vector<std::string>> rows);
     ~PreviewDialog() override;
 
 protected:
     bool OnInitDialog() override;
 
 private:
-    std::string profileName_;
-    std::vector<PreviewRow> rows_;
+    std::string caption_, summary_;
+    std::vector<PreviewColumn> columns_;
+    std::vector<std::vector<std::string>> rows_;
     winlib::CListCtrl list_;
 };

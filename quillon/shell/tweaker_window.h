@@ -167,6 +167,7 @@ private:
     void CreateProfile();
     void ApplyProfileItem(WORD id);
     bool ConfirmByPreview(const std::string& name, const std::string& path);
+    bool ConfirmImportByPreview(const std::string& path);
     bool PreviewOn() const;
     void TogglePreview();
     void UpdateProfilesMenu(HMENU menu);

@@ -7,6 +7,8 @@
 #include "file_names.h"
 #include "new_category.h"
 #include "platform_rules.h"
+#include "preview_dialog.h"
+#include "profile_command.h"
 #include "prompt.h"
 #include "setting_list.h"
 
@@ -92,6 +94,42 @@ void CTweakerWindow::ExportDatabase(ExportScope scope) {
 }
 
 void CTweakerWindow::ChooseAndImport() {
-    if (CurrentFileChooser().Choose(m_hWnd, true, kOpenDatabaseFlags, databaseNames_.import))
-        ImportDatabase(databaseNames_.import.text);
+    if (!CurrentFileChooser().Choose(m_hWnd, true, kOpenDatabaseFlags, databaseNames_.import)) return;
+    const std::string path = databaseNames_.import.text;
+    if (PreviewOn() && !ConfirmImportByPreview(path)) return;
+    ImportDatabase(path);
+}
+
+// Lists the categories and settings the database would add, and the
+// settings it would change (each still asked about as it is imported);
+// true when the user chose Apply. A database that cannot be read goes on to
+// the import, which reports it.
+bool CTweakerWindow::ConfirmImportByPreview(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    if (!winlib::CFile::ReadAll(path, bytes, kMaxDatabaseBytes)) return true;
+    quillon::Database database = quillon::ReadDatabase(bytes);
+    std::vector<std::vector<std::string>> rows;
+    for (const quillon::DatabaseEntry& entry : database.categories) {
+        CategoryKey key = CategoryKey::FromRecord(entry.record.key);
+        Category* category = key.dynamic ? tabs_.FindCategoryByLookup(key.dllFile, key.parameter)
+                                         : tabs_.FindCategoryByKey(key.root, key.subKey);
+        if (!category) {
+            size_t settings = entry.record.body.settings.size();
+            rows.push_back({entry.name, "", "new category, " + std::to_string(settings) +
+                                                (settings == 1 ? " setting" : " settings")});
+            continue;
+        }
+        for (const CategoryModel::MergeChange& change : category->model().MergeChanges(entry.record.body))
+            rows.push_back({category->GetName(), change.setting, change.added ? "new setting" : "changed setting"});
+    }
+    if (rows.empty()) {
+        CurrentPrompt().Ask(m_hWnd, "The tweak database " + path + " adds and changes nothing.", "Preview import",
+                            MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    std::string summary = "Importing " + FileNameOfPath(path) + " adds or changes " + std::to_string(rows.size()) +
+                          (rows.size() == 1 ? " item:" : " items:");
+    PreviewDialog preview(m_hWnd, "Preview import", summary, {{"Category", 160}, {"Setting", 200}, {"Change", 200}},
+                          std::move(rows));
+    return preview.DoModal() == IDOK;
 }

@@ -65,7 +65,7 @@ bool CTweakerWindow::ConfirmByPreview(const std::string& name, const std::string
     ProfilePlan plan;
     std::string error;
     if (PlanProfile(path, plan, error) != PlanResult::Ready) return true;
-    std::vector<PreviewRow> rows;
+    std::vector<std::vector<std::string>> rows;
     for (const quillon::JournalValue& value : quillon::Differences(plan.values)) {
         HKEY root = reinterpret_cast<HKEY>(static_cast<uintptr_t>(value.root));
         Category* shown = tabs_.FindCategoryByKey(root, value.subKey);
@@ -81,7 +81,11 @@ bool CTweakerWindow::ConfirmByPreview(const std::string& name, const std::string
                             "Preview profile", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    PreviewDialog preview(m_hWnd, name, std::move(rows));
+    std::string summary = "Applying \"" + name + "\" changes " + std::to_string(rows.size()) +
+                          (rows.size() == 1 ? " value:" : " values:");
+    PreviewDialog preview(m_hWnd, "Preview profile", summary,
+                          {{"Category", 130}, {"Value", 150}, {"Current value", 140}, {"New value", 140}},
+                          std::move(rows));
     return preview.DoModal() == IDOK;
 }
 

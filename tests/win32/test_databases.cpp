@@ -1,12 +1,16 @@
 // Tweak databases: import (merge by key, shown or hidden by platform,
 // damaged files) and the three exports.
 #include "backup.h"
+#include "dialog_driver.h"
+#include "preview_dialog_res.h"
 #include "byte_io.h"
 #include "category_record.h"
 #include "database_fixture.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 namespace {
 
@@ -154,6 +158,54 @@ TEST_F(Databases, ImportCommandUsesTheOpenDialogAndKeepsItsName) {
     EXPECT_EQ(chooser_.calls[0].flags, 0x0022180Cu);
     EXPECT_EQ(chooser_.calls[1].proposed, folder_ + "\\a.tweakdb");
     EXPECT_EQ(ShownNames(), (Names{"A"}));
+}
+
+// With "Preview before applying" checked, an import first lists what its
+// merge would add and change; Cancel imports nothing.
+TEST_F(Databases, WithPreviewOnAnImportListsWhatItAddsAndChangesFirst) {
+    Import({{"A", KeyPath("A"), {DWordRecord("One", "One"), DWordRecord("Two", "Two")}}});
+    quillon::SettingRecord wider = DWordRecord("Two", "Two");
+    wider.triples = {0, 3, 1};
+    wider.valueCount = 4;
+    dbtest::WriteFile(folder_ + "\\more.tweakdb",
+                      dbtest::Database({{"A", KeyPath("A"), {DWordRecord("One", "One"), wider, DWordRecord("Three", "Three")}},
+                                        {"B", KeyPath("B"), {DWordRecord("X", "X")}}}));
+    Command(ID_PROFILES_PREVIEW);
+    for (int button : {IDCANCEL, IDOK}) {
+        std::vector<Names> rows;
+        DialogDriver driver;
+        driver.Then([&](HWND dialog) {
+            HWND list = ::GetDlgItem(dialog, IDC_PREVIEW_LIST);
+            int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+            for (int row = 0; row < count; ++row) {
+                Names cells;
+                for (int column = 0; column < 3; ++column) {
+                    char text[256] = "";
+                    LVITEMA item{};
+                    item.iSubItem = column;
+                    item.pszText = text;
+                    item.cchTextMax = sizeof text;
+                    ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+                    cells.push_back(text);
+                }
+                rows.push_back(cells);
+            }
+            DialogDriver::Click(dialog, button);
+        });
+        chooser_.answers = {folder_ + "\\more.tweakdb"};
+        prompt_.answers = {IDYES};  // the changed setting is overwritten
+        Command(ID_FILE_IMPORT);
+        EXPECT_EQ(rows, (std::vector<Names>{{"A", "Two", "changed setting"},
+                                            {"A", "Three", "new setting"},
+                                            {"B", "", "new category, 1 setting"}}));
+        if (button == IDCANCEL) {
+            EXPECT_EQ(ShownNames(), (Names{"A"})) << "a cancelled preview imports nothing";
+            EXPECT_EQ(SettingCount(0), 2u);
+        }
+    }
+    EXPECT_EQ(ShownNames(), (Names{"A", "B"}));
+    EXPECT_EQ(SettingCount(0), 3u);
+    Command(ID_PROFILES_PREVIEW);
 }
 
 TEST_F(Databases, ExportsWriteShownThenHiddenAndSkipPages) {
