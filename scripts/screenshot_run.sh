@@ -128,6 +128,7 @@ bash -c '
   wine $close --cancel-menu "Quillon - v1.1"
   wine $close --command "Quillon - v1.1" 40031
   sleep 1
+  photograph_dialog 40018 "Autoprofiles" autoprofiles 1
   photograph_dialog 40013 "About Quillon" about 1
   # Close it the way a user does, so it stores what it stores on close.
   wine $close "Quillon - v1.1" 10000 || echo "the window did not close"

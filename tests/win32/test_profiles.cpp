@@ -619,6 +619,17 @@ TEST_F(ProfileCommandLine, TheConsoleProgramShowsAppliesVerifiesAndUndoesWithExi
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.out.find("is damaged: its header is damaged. Nothing was changed."), std::string::npos) << run.out;
     EXPECT_TRUE(scratch_.GetDWord("Speed", speed) && speed == 1) << "a damaged entry changes nothing";
+
+    // A journal that cannot be written stops the apply before any value.
+    for (const char* entry : {"00000001.qlj", "00000002.qlj"})
+        ::DeleteFileA((folder_ + "\\Journal\\" + entry).c_str());
+    ASSERT_TRUE(::RemoveDirectoryA((folder_ + "\\Journal").c_str()));
+    dbtest::WriteFile(folder_ + "\\Journal", {'x'});  // a file where the folder belongs
+    run = RunTool(tool, "apply Fast", folder_);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.out.find("The journal folder Journal cannot be written. Nothing was changed."), std::string::npos)
+        << run.out;
+    EXPECT_TRUE(scratch_.GetDWord("Speed", speed) && speed == 1);
 }
 
 }  // namespace
