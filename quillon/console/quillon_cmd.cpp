@@ -130,8 +130,9 @@ bool SameAscii(const std::string& a, const std::string& b) {
 // newer content. Nothing when its newest change is already an undo.
 int UndoGame(const std::string& exeName) {
     quillon::Journal journal;
-    std::vector<quillon::Journal::Listed> listed = journal.List();
+    std::vector<quillon::Journal::Listed> listed = journal.Names();
     for (auto item = listed.rbegin(); item != listed.rend(); ++item) {
+        quillon::Journal::Read(*item);
         if (!item->readable || !SameAscii(item->entry.tag, exeName)) continue;
         if (item->entry.title.rfind("Undo ", 0) == 0) break;
         quillon::ChangeOutcome outcome = quillon::UndoEntry(journal, item->entry, true);

@@ -64,26 +64,36 @@ std::string RegistryValuePath(const JournalValue& value) {
     return std::string(RootShortPrefix(value.root)) + value.subKey + "\\" + JournalValueLabel(value);
 }
 
-std::vector<Journal::Listed> Journal::List() const {
+std::vector<Journal::Listed> Journal::Names() const {
     std::vector<Listed> listed;
     for (const WIN32_FIND_DATAA& found : winlib::ListFiles(folder_ + "\\*.qlj")) {
         Listed item;
         item.serial = SerialOf(found.cFileName);
         if (item.serial == 0) continue;
         item.path = folder_ + "\\" + found.cFileName;
-        std::vector<uint8_t> bytes;
-        if (!winlib::CFile::ReadAll(item.path, bytes, kMaxEntryBytes))
-            item.error = "it cannot be read";
-        else
-            item.readable = ReadJournalEntry(bytes, item.entry, item.error);
         listed.push_back(std::move(item));
     }
     std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.serial < b.serial; });
     return listed;
 }
 
+void Journal::Read(Listed& item) {
+    std::vector<uint8_t> bytes;
+    item.error.clear();
+    if (!winlib::CFile::ReadAll(item.path, bytes, kMaxEntryBytes))
+        item.error = "it cannot be read";
+    else
+        item.readable = ReadJournalEntry(bytes, item.entry, item.error);
+}
+
+std::vector<Journal::Listed> Journal::List() const {
+    std::vector<Listed> listed = Names();
+    for (Listed& item : listed) Read(item);
+    return listed;
+}
+
 bool Journal::Find(unsigned serial, Listed& found, std::string& error) const {
-    std::vector<Listed> listed = List();
+    std::vector<Listed> listed = Names();
     auto match = serial == 0 ? (listed.empty() ? listed.end() : listed.end() - 1)
                              : std::find_if(listed.begin(), listed.end(),
                                             [serial](const Listed& item) { return item.serial == serial; });
@@ -91,6 +101,7 @@ bool Journal::Find(unsigned serial, Listed& found, std::string& error) const {
         error = serial == 0 ? "The journal holds no change." : "The journal holds no change " + std::to_string(serial) + ".";
         return false;
     }
+    Read(*match);
     if (!match->readable) {
         error = "The journal entry " + match->path + " is damaged: " + match->error + ". Nothing was changed.";
         return false;
@@ -107,7 +118,7 @@ bool Journal::Begin(const JournalEntry& entry, std::string& path, std::string& e
         error = "A value is too long for the journal.";
         return false;
     }
-    std::vector<Listed> listed = List();
+    std::vector<Listed> listed = Names();
     unsigned serial = listed.empty() ? 1 : listed.back().serial + 1;
     char name[16];
     std::snprintf(name, sizeof name, "%08u.qlj", serial % 100000000u);

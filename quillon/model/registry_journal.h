@@ -36,8 +36,12 @@ public:
         std::string error;  // what is wrong with an unreadable entry
         JournalEntry entry;
     };
-    // Oldest first.
+    // Oldest first, each read.
     std::vector<Listed> List() const;
+    // Oldest first, paths and serials only: nothing read yet.
+    std::vector<Listed> Names() const;
+    // Reads a named entry, setting 'readable' and 'error' or 'entry'.
+    static void Read(Listed& item);
     // The entry with this serial, or the newest when 'serial' is 0; false
     // (with the reason) when there is none or it is damaged.
     bool Find(unsigned serial, Listed& found, std::string& error) const;

@@ -104,8 +104,11 @@ void CTweakerWindow::TogglePreview() {
 }
 
 void CTweakerWindow::UpdateProfilesMenu(HMENU menu) {
-    std::vector<quillon::Journal::Listed> listed = quillon::Journal().List();
+    // Only the newest entry is read: the menu opens often and the journal
+    // keeps many.
+    std::vector<quillon::Journal::Listed> listed = quillon::Journal().Names();
     const quillon::Journal::Listed* newest = listed.empty() ? nullptr : &listed.back();
+    if (newest) quillon::Journal::Read(listed.back());
     ::ModifyMenuA(menu, ID_PROFILES_UNDO, MF_BYCOMMAND | MF_STRING, ID_PROFILES_UNDO,
                   UndoItemText(newest).c_str());
     ::EnableMenuItem(menu, ID_PROFILES_UNDO, MF_BYCOMMAND | (newest && newest->readable ? MF_ENABLED : MF_GRAYED));
@@ -138,8 +141,10 @@ void CTweakerWindow::UndoLastChange() {
 // A change the program did not finish (it was ended half way, or the power
 // went) is offered for undoing at the next start.
 void CTweakerWindow::OfferUndoOfInterruptedChange() {
-    std::vector<quillon::Journal::Listed> listed = quillon::Journal().List();
-    if (listed.empty() || !listed.back().readable || listed.back().entry.complete) return;
+    std::vector<quillon::Journal::Listed> listed = quillon::Journal().Names();
+    if (listed.empty()) return;
+    quillon::Journal::Read(listed.back());
+    if (!listed.back().readable || listed.back().entry.complete) return;
     const quillon::JournalEntry& entry = listed.back().entry;
     std::string question = "Quillon ended while it was applying \"" + entry.title + "\", so only some of its " +
                            std::to_string(entry.values.size()) +

@@ -44,15 +44,7 @@ protected:
         list_ = ::GetDlgItem(page_->container(), caps3d::kCapabilityListId);
         groups_ = ::GetDlgItem(page_->container(), caps3d::kGroupListId);
     }
-    std::string Cell(HWND list, int row, int column) const {
-        char text[256] = "";
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
+    std::string Cell(HWND list, int row, int column) const { return testsupport::ListViewCell(list, row, column); }
     int FilledRows() const {
         int filled = 0;
         for (int row = 0; row < 32; ++row)

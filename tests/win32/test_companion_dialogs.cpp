@@ -9,10 +9,9 @@
 #include "hot_key_dialog_res.h"
 #include "main_window_fixture.h"
 #include "model_test_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -50,16 +49,7 @@ protected:
     static Names Rows(HWND dialog, int column) {
         HWND list = ::GetDlgItem(dialog, IDC_AUTO_LIST);
         Names rows;
-        int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-        for (int row = 0; row < count; ++row) {
-            char text[600] = "";
-            LVITEMA item{};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-            rows.push_back(text);
-        }
+        for (const Names& cells : testsupport::ListViewRows(list, column + 1)) rows.push_back(cells[column]);
         return rows;
     }
     static std::string ProfileCommand(const char* profile) {

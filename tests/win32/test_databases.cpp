@@ -7,10 +7,9 @@
 #include "category_record.h"
 #include "database_fixture.h"
 #include "resource.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <commctrl.h>
 
 namespace {
 
@@ -175,21 +174,7 @@ TEST_F(Databases, WithPreviewOnAnImportListsWhatItAddsAndChangesFirst) {
         std::vector<Names> rows;
         DialogDriver driver;
         driver.Then([&](HWND dialog) {
-            HWND list = ::GetDlgItem(dialog, IDC_PREVIEW_LIST);
-            int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-            for (int row = 0; row < count; ++row) {
-                Names cells;
-                for (int column = 0; column < 3; ++column) {
-                    char text[256] = "";
-                    LVITEMA item{};
-                    item.iSubItem = column;
-                    item.pszText = text;
-                    item.cchTextMax = sizeof text;
-                    ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-                    cells.push_back(text);
-                }
-                rows.push_back(cells);
-            }
+            rows = testsupport::ListViewRows(::GetDlgItem(dialog, IDC_PREVIEW_LIST), 3);
             DialogDriver::Click(dialog, button);
         });
         chooser_.answers = {folder_ + "\\more.tweakdb"};

@@ -81,14 +81,7 @@ protected:
         return page;
     }
     static std::string Cell(const extlist::ExtlistPage& page, int row, int column) {
-        char text[512] = "";
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ::SendMessageA(::GetDlgItem(page.container(), extlist::kListId), LVM_GETITEMTEXTA, row,
-                       reinterpret_cast<LPARAM>(&item));
-        return text;
+        return testsupport::ListViewCell(::GetDlgItem(page.container(), extlist::kListId), row, column);
     }
     // The first row whose name holds 'part' and not 'unless'.
     static int RowWith(const extlist::ExtlistPage& page, const char* part, const char* unless) {

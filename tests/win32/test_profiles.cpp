@@ -14,8 +14,6 @@
 
 #include <shlwapi.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -337,21 +335,7 @@ TEST_F(Profiles, APreviewListsExactlyTheValuesThatDifferAndWritesNothingUnlessAp
         DialogDriver driver;
         driver.Then([&](HWND dialog) {
             summary = DialogDriver::Text(dialog, IDC_PREVIEW_SUMMARY);
-            HWND list = ::GetDlgItem(dialog, IDC_PREVIEW_LIST);
-            int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-            for (int row = 0; row < count; ++row) {
-                Names cells;
-                for (int column = 0; column < 4; ++column) {
-                    char text[256] = "";
-                    LVITEMA item{};
-                    item.iSubItem = column;
-                    item.pszText = text;
-                    item.cchTextMax = sizeof text;
-                    ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-                    cells.push_back(text);
-                }
-                rows.push_back(cells);
-            }
+            rows = testsupport::ListViewRows(::GetDlgItem(dialog, IDC_PREVIEW_LIST), 4);
             DialogDriver::Click(dialog, button);
         });
         Command(5000);

@@ -363,15 +363,7 @@ TEST_F(SettingListTest, BackupCommandAndRestoreDialog) {
     size_t askedAfterNo = 0;
     driver.Then([&](HWND dialog) {
         HWND files = ::GetDlgItem(dialog, IDC_RESTORE_LIST);
-        int count = static_cast<int>(::SendMessageA(files, LVM_GETITEMCOUNT, 0, 0));
-        for (int row = 0; row < count; ++row) {
-            char text[256] = "";
-            LVITEMA item{};
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            ::SendMessageA(files, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-            rows.push_back(text);
-        }
+        for (const std::vector<std::string>& cells : testsupport::ListViewRows(files, 1)) rows.push_back(cells[0]);
         LVITEMA select{};
         select.state = select.stateMask = LVIS_SELECTED;
         ::SendMessageA(files, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));

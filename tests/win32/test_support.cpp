@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 
 namespace testsupport {
@@ -75,6 +77,27 @@ HWND WaitForWindow(const char* title, DWORD pid, DWORD timeoutMs) {
         if (::GetTickCount() - start > timeoutMs) return nullptr;
         ::Sleep(50);
     }
+}
+
+std::string ListViewCell(HWND list, int row, int column) {
+    char text[1024] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns) {
+    std::vector<std::vector<std::string>> rows;
+    int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < columns; ++column) cells.push_back(ListViewCell(list, row, column));
+        rows.push_back(std::move(cells));
+    }
+    return rows;
 }
 
 }  // namespace testsupport

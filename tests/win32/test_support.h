@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -37,5 +38,10 @@ private:
 
 // The top-level window of the given title owned by process 'pid' (0: any).
 HWND WaitForWindow(const char* title, DWORD pid, DWORD timeoutMs);
+
+// A cell of a list view of this process ('column' 0 is the item itself).
+std::string ListViewCell(HWND list, int row, int column);
+// Every row's first 'columns' cells.
+std::vector<std::vector<std::string>> ListViewRows(HWND list, int columns);
 
 }  // namespace testsupport

@@ -39,14 +39,7 @@ void CheckDirect3D(PageFrame&, HWND container) {
     std::string header = WindowText(::GetDlgItem(container, caps3d::kHeaderId));
     EXPECT_EQ(header.rfind(adapter.Description, 0), 0u) << header;
     std::vector<caps3d::Row> rows = caps3d::GroupRows(caps, 0);
-    char value[256] = "";
-    LVITEMA item{};
-    item.iSubItem = 1;
-    item.pszText = value;
-    item.cchTextMax = sizeof value;
-    ::SendMessageA(::GetDlgItem(container, caps3d::kCapabilityListId), LVM_GETITEMTEXTA, 0,
-                   reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(value, rows[0].second);
+    EXPECT_EQ(testsupport::ListViewCell(::GetDlgItem(container, caps3d::kCapabilityListId), 0, 1), rows[0].second);
     EXPECT_NE(rows[0].second, "0 x 0") << "Wine's device has texture limits";
 }
 
