@@ -9,6 +9,7 @@
 #include "companion_settings.h"
 #include "scoped.h"
 
+#include <atomic>
 #include <string>
 
 namespace pellam {
@@ -34,7 +35,11 @@ struct Companion {
     winlib::ScopedLibrary hookLibrary;
     HookEntry install = nullptr;
     HookEntry uninstall = nullptr;
-    NamesEntry renewProgramNames = nullptr;
+    // Set by the main thread when it loads the library, used by the watcher.
+    std::atomic<NamesEntry> renewProgramNames{nullptr};
+    // Whether the watcher holds a watch on the configuration: only then may
+    // programs trust the library's lists.
+    std::atomic<bool> programNamesWatched{false};
     bool firstRunThisSession = false;
     volatile LONG quit = 0;
 };

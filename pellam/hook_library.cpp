@@ -12,8 +12,11 @@ bool LoadHookLibrary() {
     c.uninstall = winlib::GetExport<HookEntry>(c.hookLibrary.get(), "Uninstall");
     c.renewProgramNames = winlib::GetExport<NamesEntry>(c.hookLibrary.get(), "RenewProgramNames");
     if (c.install && c.uninstall &&
-        c.install(c.window, c.hookLibrary.get(), nullptr, &c.settings) != 0)
+        c.install(c.window, c.hookLibrary.get(), nullptr, &c.settings) != 0) {
+        // The watcher may have armed its watch before the library was here.
+        RenewProgramNames(c.programNamesWatched);
         return true;
+    }
     c.hookLibrary.reset();
     c.install = c.uninstall = nullptr;
     c.renewProgramNames = nullptr;
@@ -31,6 +34,7 @@ void RefreshHookSettings() {
 }
 
 void RenewProgramNames(bool watched) {
+    g_companion.programNamesWatched = watched;
     NamesEntry renew = g_companion.renewProgramNames;
     if (renew) renew(watched ? TRUE : FALSE);
 }

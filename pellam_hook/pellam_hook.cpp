@@ -116,7 +116,6 @@ extern "C" __declspec(dllexport) int WINAPI Install(HWND companionWindow, HMODUL
                                               sizeof *settings);
     if (readable) {
         for (int i = 0; i < pellam::kSettingCount; ++i) g_shared.settings[i] = (*settings)[i];
-        pellamhook::RenewProgramNames(true);
         ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kUpdateMessage), 0, 0);
     }
     if (gammaText && RangeReadable(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(gammaText)), 1) &&
