@@ -32,14 +32,16 @@ std::string TrimLeadingBlanks(const std::string& text) {
     return text.substr(pos);
 }
 
+std::string LowerAscii(std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+}
+
 std::string GameUndoCommand(const std::string& startCommand, const std::string& exeName) {
     std::string file = SplitCommandLine(startCommand).file;
     size_t slash = file.find_last_of("\\/");
     std::string folder = slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
-    std::string name = file.substr(folder.size());
-    std::string lower;
-    for (char c : name) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (lower != "quillon.exe" || exeName.empty() || exeName.find('"') != std::string::npos) return std::string();
+    if (LowerAscii(file.substr(folder.size())) != "quillon.exe" || exeName.empty() || exeName.find('"') != std::string::npos) return std::string();
     return "\"" + folder + "QuillonCmd.exe\" undo-game \"" + exeName + "\"";
 }
 

@@ -18,6 +18,10 @@ struct SplitCommand {
 // them are kept).
 SplitCommand SplitCommandLine(const std::string& line);
 
+// 'text' with its ASCII capitals in lower case, as executable names are
+// kept.
+std::string LowerAscii(std::string text);
+
 // The command that undoes a game's auto-profile when the game ends: for a
 // start command that runs Quillon.exe (any letter case, any folder),
 // QuillonCmd.exe of the same folder with "undo-game" and the game's

@@ -15,8 +15,10 @@ struct RunningCommand {
     SplitCommand split;
 };
 
-// Starts the command; its process handle when there is one to wait for.
-winlib::ScopedHandle StartCommand(const SplitCommand& split, bool wantProcess) {
+// Starts the command, with its process handle in 'process' when one is
+// wanted (it may still be none: a document opened in a running program);
+// false, logged, when it could not be started.
+bool StartCommand(const SplitCommand& split, bool wantProcess, winlib::ScopedHandle& process) {
     char systemFolder[MAX_PATH] = "";
     ::GetSystemDirectoryA(systemFolder, MAX_PATH);
 
@@ -34,9 +36,10 @@ winlib::ScopedHandle StartCommand(const SplitCommand& split, bool wantProcess) {
         DWORD error = ::GetLastError();
         LogLine(1, "Couldn't run %s (%s)=>%s", split.file.c_str(), split.parameters.c_str(),
                 winlib::SystemErrorText(error).c_str());
-        return winlib::ScopedHandle();
+        return false;
     }
-    return winlib::ScopedHandle(info.hProcess);
+    process.reset(info.hProcess);
+    return true;
 }
 
 void WaitAndReport(const RunningCommand& command) {
@@ -65,10 +68,7 @@ HANDLE HandleForWindowProcess(HWND window, HANDLE process) {
 
 void RunCommand(const std::string& commandLine, bool wait) {
     RunningCommand command{winlib::ScopedHandle(), SplitCommandLine(commandLine)};
-    command.process = StartCommand(command.split, wait);
-    if (wait && !command.process) return;
-    if (wait) WaitAndReport(command);
-    else LogLine(1, "%s (%s) completed.", command.split.file.c_str(), command.split.parameters.c_str());
+    if (StartCommand(command.split, wait, command.process)) WaitAndReport(command);
 }
 
 LRESULT RunCommandFor(HWND sender, const std::string& commandLine) {
@@ -81,12 +81,12 @@ LRESULT RunCommandFor(HWND sender, const std::string& commandLine) {
     // The command's process inherits the tag; Pellam's own environment goes
     // back as it was at once.
     if (!game.empty()) ::SetEnvironmentVariableA(kJournalTagVariable, game.c_str());
-    command->process = StartCommand(command->split, true);
+    bool started = StartCommand(command->split, true, command->process);
     if (!game.empty()) {
         ::SetEnvironmentVariableA(kJournalTagVariable, nullptr);
         UndoAtEnd(senderId, game, undoCommand);
     }
-    if (!command->process) return 1;
+    if (!started) return 1;
     HANDLE senderCopy = HandleForWindowProcess(sender, command->process.get());
     if (!senderCopy) {
         WaitAndReport(*command);

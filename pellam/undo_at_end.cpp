@@ -39,9 +39,7 @@ std::string ProcessExeName(DWORD processId) {
     for (BOOL more = ::Process32First(snapshot.get(), &entry); more; more = ::Process32Next(snapshot.get(), &entry)) {
         if (entry.th32ProcessID != processId) continue;
         std::string path = entry.szExeFile;
-        std::string name = path.substr(path.find_last_of("\\/") + 1);
-        for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        return name;
+        return LowerAscii(path.substr(path.find_last_of("\\/") + 1));
     }
     return std::string();
 }

@@ -8,7 +8,6 @@
 #include "program_folder.h"
 #include "registry_journal.h"
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -53,8 +52,7 @@ int ReportOutcome(const quillon::ChangeOutcome& outcome, const std::string& done
         std::printf("%s\n", done.c_str());
         return kDone;
     }
-    std::printf("These values could not be written:\n");
-    for (const JournalValue& value : outcome.failed) std::printf("%s\n", quillon::RegistryValuePath(value).c_str());
+    std::printf("These values could not be written:%s\n", quillon::RegistryValuePathLines(outcome.failed).c_str());
     return kDiffers;
 }
 
@@ -117,14 +115,6 @@ int Undo(unsigned serial) {
                                       std::to_string(found.entry.values.size()) + " values.");
 }
 
-bool SameAscii(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // The newest change a game's start made, given back where its values still
 // hold what it wrote: a value another program changed since keeps the
 // newer content. Nothing when its newest change is already an undo.
@@ -133,7 +123,7 @@ int UndoGame(const std::string& exeName) {
     std::vector<quillon::Journal::Listed> listed = journal.Names();
     for (auto item = listed.rbegin(); item != listed.rend(); ++item) {
         quillon::Journal::Read(*item);
-        if (!item->readable || !SameAscii(item->entry.tag, exeName)) continue;
+        if (!item->readable || !EqualIgnoringAsciiCase(item->entry.tag, exeName)) continue;
         if (item->entry.title.rfind("Undo ", 0) == 0) break;
         quillon::ChangeOutcome outcome = quillon::UndoEntry(journal, item->entry, true);
         return ReportOutcome(outcome, "Undid \"" + item->entry.title + "\" of " + exeName + ".");

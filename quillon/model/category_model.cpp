@@ -136,8 +136,11 @@ bool SettingsDiffer(const Setting& a, const Setting& b) {
 // Merge's walk, shared by the merge and its preview: each incoming
 // setting, in order, meets the first setting here of its value name
 // (ignoring case) or the one appended before it; 'meet' gets the incoming
-// setting and the index it meets, or the settings' count when it is new.
+// setting and the index it meets, or kNewSetting when it is new (it is
+// appended then, and later ones of its name meet it at the next index).
 // False on a setting that cannot be made.
+constexpr size_t kNewSetting = static_cast<size_t>(-1);
+
 template <typename Meet>
 bool WalkMerge(const std::vector<std::unique_ptr<Setting>>& settings, const quillon::CategoryExportBody& body,
                HKEY key, Meet meet) {
@@ -150,7 +153,7 @@ bool WalkMerge(const std::vector<std::unique_ptr<Setting>>& settings, const quil
         auto found = byValueName.find(NameKey(incoming->valueName));
         if (found == byValueName.end()) {
             byValueName.emplace(NameKey(incoming->valueName), count++);
-            meet(std::move(incoming), static_cast<size_t>(-1));
+            meet(std::move(incoming), kNewSetting);
         } else {
             meet(std::move(incoming), found->second);
         }
@@ -166,7 +169,7 @@ bool CategoryModel::Merge(const quillon::CategoryExportBody& body, const Overwri
     RegKey regKey;
     regKey.Open(key.root, key.subKey, RegistryView::Native);
     return WalkMerge(settings, body, regKey.handle(), [&](std::unique_ptr<Setting> incoming, size_t index) {
-        if (index == static_cast<size_t>(-1)) {
+        if (index == kNewSetting) {
             settings.push_back(std::move(incoming));
             return;
         }
@@ -183,7 +186,7 @@ std::vector<CategoryModel::MergeChange> CategoryModel::MergeChanges(const quillo
     // incoming setting of the same name meets the first as Merge's would.
     std::vector<std::unique_ptr<Setting>> appended;
     WalkMerge(settings, body, nullptr, [&](std::unique_ptr<Setting> incoming, size_t index) {
-        if (index == static_cast<size_t>(-1)) {
+        if (index == kNewSetting) {
             changes.push_back({incoming->name, true});
             appended.push_back(std::move(incoming));
             return;

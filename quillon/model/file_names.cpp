@@ -2,7 +2,6 @@
 
 #include <cctype>
 
-namespace {
 bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
@@ -11,6 +10,8 @@ bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
             return false;
     return true;
 }
+
+namespace {
 bool EndsWithIgnoringAsciiCase(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            EqualIgnoringAsciiCase(text.substr(text.size() - end.size()), end);

@@ -4,6 +4,10 @@
 
 #include <string>
 
+// Whether the names are the same but for the case of ASCII letters, as
+// Windows compares file names.
+bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b);
+
 // The export dialog's name with ".tweakdb" appended unless the text from its
 // last '.' already is ".tweakdb" in any letter case.
 std::string WithDatabaseExtension(const std::string& chosen);

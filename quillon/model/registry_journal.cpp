@@ -64,6 +64,12 @@ std::string RegistryValuePath(const JournalValue& value) {
     return std::string(RootShortPrefix(value.root)) + value.subKey + "\\" + JournalValueLabel(value);
 }
 
+std::string RegistryValuePathLines(const std::vector<JournalValue>& values) {
+    std::string text;
+    for (const JournalValue& value : values) text += "\n" + RegistryValuePath(value);
+    return text;
+}
+
 std::vector<Journal::Listed> Journal::Names() const {
     std::vector<Listed> listed;
     for (const WIN32_FIND_DATAA& found : winlib::ListFiles(folder_ + "\\*.qlj")) {
@@ -80,6 +86,7 @@ std::vector<Journal::Listed> Journal::Names() const {
 void Journal::Read(Listed& item) {
     std::vector<uint8_t> bytes;
     item.error.clear();
+    item.readable = false;
     if (!winlib::CFile::ReadAll(item.path, bytes, kMaxEntryBytes))
         item.error = "it cannot be read";
     else
@@ -90,6 +97,14 @@ std::vector<Journal::Listed> Journal::List() const {
     std::vector<Listed> listed = Names();
     for (Listed& item : listed) Read(item);
     return listed;
+}
+
+bool Journal::Newest(Listed& newest) const {
+    std::vector<Listed> listed = Names();
+    if (listed.empty()) return false;
+    newest = std::move(listed.back());
+    Read(newest);
+    return true;
 }
 
 bool Journal::Find(unsigned serial, Listed& found, std::string& error) const {

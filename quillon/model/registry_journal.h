@@ -23,6 +23,8 @@ JournalState ReadRegistryState(const JournalValue& value);
 bool WriteRegistryState(const JournalValue& value, const JournalState& state);
 // The full path of a value for listings: "HKLM\SOFTWARE\...\name".
 std::string RegistryValuePath(const JournalValue& value);
+// The values' paths, each on a line of its own after a line break.
+std::string RegistryValuePathLines(const std::vector<JournalValue>& values);
 
 class Journal {
 public:
@@ -42,6 +44,8 @@ public:
     std::vector<Listed> Names() const;
     // Reads a named entry, setting 'readable' and 'error' or 'entry'.
     static void Read(Listed& item);
+    // The newest entry, read (it may be damaged); false when there is none.
+    bool Newest(Listed& newest) const;
     // The entry with this serial, or the newest when 'serial' is 0; false
     // (with the reason) when there is none or it is damaged.
     bool Find(unsigned serial, Listed& found, std::string& error) const;

@@ -6,18 +6,14 @@
 #include "category_record.h"
 #include "container_header.h"
 #include "file.h"
+#include "file_names.h"
 #include "key_lookup.h"
+#include "profile_command.h"
 #include "prompt.h"
 #include "reg_key.h"
 #include "registry_journal.h"
 
 namespace {
-
-std::string FailedValuesText(const std::vector<quillon::JournalValue>& failed) {
-    std::string text;
-    for (const quillon::JournalValue& value : failed) text += "\n" + quillon::RegistryValuePath(value);
-    return text;
-}
 
 void RefreshShown(const ProfilePlan& plan, const CategoryFinder* finder) {
     if (!finder) return;
@@ -29,13 +25,6 @@ void RefreshShown(const ProfilePlan& plan, const CategoryFinder* finder) {
 }
 
 }  // namespace
-
-std::string ProfileNameOfPath(const std::string& path) {
-    size_t slash = path.find_last_of("\\/");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
 
 ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner,
                            const std::string& tag) {
@@ -53,14 +42,14 @@ ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder
         break;
     }
     quillon::Journal journal;
-    quillon::ChangeOutcome outcome = quillon::ApplyChange(journal, ProfileChange(ProfileNameOfPath(path), plan, tag));
+    quillon::ChangeOutcome outcome = quillon::ApplyChange(journal, ProfileChange(ProfileMenuText(FileNameOfPath(path)), plan, tag));
     if (!outcome.journalled) {
         CurrentPrompt().Ask(owner, outcome.journalError + " Nothing was changed.", "Error", MB_OK | MB_ICONERROR);
         return ProfileResult::NotJournalled;
     }
     RefreshShown(plan, finder);
     if (outcome.failed.empty()) return ProfileResult::Applied;
-    CurrentPrompt().Ask(owner, "These values of the profile could not be written:" + FailedValuesText(outcome.failed),
+    CurrentPrompt().Ask(owner, "These values of the profile could not be written:" + quillon::RegistryValuePathLines(outcome.failed),
                         "Error", MB_OK | MB_ICONERROR);
     return ProfileResult::NotWritten;
 }

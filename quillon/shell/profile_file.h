@@ -30,9 +30,6 @@ enum class ProfileResult { Applied, NotFound, Damaged, NotJournalled, NotWritten
 ProfileResult ApplyProfile(const std::string& path, const CategoryFinder* finder, HWND owner,
                            const std::string& tag = std::string());
 
-// The profile's name from its path: the file name without ".qlp".
-std::string ProfileNameOfPath(const std::string& path);
-
 // The bytes of a profile of these categories, from their settings' last-read
 // registry state. False when a category holds a string longer than a profile
 // can keep (its name in 'failedCategory').

@@ -20,16 +20,9 @@
 namespace {
 constexpr char kPreviewValue[] = "PreviewProfiles";
 
-std::string UndoItemText(const quillon::Journal::Listed* newest) {
-    if (!newest || !newest->readable) return "&Undo last change";
-    return "&Undo \"" + EscapeMenuText(newest->entry.title) + "\" (" +
-           std::to_string(newest->entry.values.size()) + " values)";
-}
-
-std::string FailedText(const quillon::ChangeOutcome& outcome) {
-    std::string text;
-    for (const quillon::JournalValue& value : outcome.failed) text += "\n" + quillon::RegistryValuePath(value);
-    return text;
+std::string UndoItemText(const quillon::JournalEntry* newest) {
+    if (!newest) return "&Undo last change";
+    return "&Undo \"" + EscapeMenuText(newest->title) + "\" (" + std::to_string(newest->values.size()) + " values)";
 }
 
 }  // namespace
@@ -106,12 +99,11 @@ void CTweakerWindow::TogglePreview() {
 void CTweakerWindow::UpdateProfilesMenu(HMENU menu) {
     // Only the newest entry is read: the menu opens often and the journal
     // keeps many.
-    std::vector<quillon::Journal::Listed> listed = quillon::Journal().Names();
-    const quillon::Journal::Listed* newest = listed.empty() ? nullptr : &listed.back();
-    if (newest) quillon::Journal::Read(listed.back());
+    quillon::Journal::Listed newest;
+    bool undoable = quillon::Journal().Newest(newest) && newest.readable;
     ::ModifyMenuA(menu, ID_PROFILES_UNDO, MF_BYCOMMAND | MF_STRING, ID_PROFILES_UNDO,
-                  UndoItemText(newest).c_str());
-    ::EnableMenuItem(menu, ID_PROFILES_UNDO, MF_BYCOMMAND | (newest && newest->readable ? MF_ENABLED : MF_GRAYED));
+                  UndoItemText(undoable ? &newest.entry : nullptr).c_str());
+    ::EnableMenuItem(menu, ID_PROFILES_UNDO, MF_BYCOMMAND | (undoable ? MF_ENABLED : MF_GRAYED));
     ::CheckMenuItem(menu, ID_PROFILES_PREVIEW, MF_BYCOMMAND | (PreviewOn() ? MF_CHECKED : MF_UNCHECKED));
 }
 
@@ -124,7 +116,7 @@ void CTweakerWindow::UndoChange(const quillon::JournalEntry& entry) {
     }
     for (Category* category : tabs_.Categories()) category->Refresh();
     if (!outcome.failed.empty())
-        CurrentPrompt().Ask(m_hWnd, "These values could not be written back:" + FailedText(outcome), "Error",
+        CurrentPrompt().Ask(m_hWnd, "These values could not be written back:" + quillon::RegistryValuePathLines(outcome.failed), "Error",
                             MB_OK | MB_ICONERROR);
 }
 
@@ -141,11 +133,9 @@ void CTweakerWindow::UndoLastChange() {
 // A change the program did not finish (it was ended half way, or the power
 // went) is offered for undoing at the next start.
 void CTweakerWindow::OfferUndoOfInterruptedChange() {
-    std::vector<quillon::Journal::Listed> listed = quillon::Journal().Names();
-    if (listed.empty()) return;
-    quillon::Journal::Read(listed.back());
-    if (!listed.back().readable || listed.back().entry.complete) return;
-    const quillon::JournalEntry& entry = listed.back().entry;
+    quillon::Journal::Listed newest;
+    if (!quillon::Journal().Newest(newest) || !newest.readable || newest.entry.complete) return;
+    const quillon::JournalEntry& entry = newest.entry;
     std::string question = "Quillon ended while it was applying \"" + entry.title + "\", so only some of its " +
                            std::to_string(entry.values.size()) +
                            " values may have been written.\nDo you want to undo the change?";
