@@ -32,6 +32,8 @@ DWORD WritableProtection(DWORD old) {
     return PAGE_READWRITE | extra;
 }
 
+}  // namespace
+
 // Slots left patched at the program's end point into this library, so the
 // library must outlive the program's last call through them: it keeps
 // itself loaded until the process ends, also when Windows frees hook
@@ -55,8 +57,6 @@ void KeepLibraryLoaded() {
     g_process.keptLoaded = kept;
     LogLine(2, "%s keeps the library until it ends: %s", g_process.exeName, kept ? "yes" : "no");
 }
-
-}  // namespace
 
 uint32_t GetImportDescriptor(HMODULE moduleBase) {
     ProcessMemory memory;

@@ -16,6 +16,10 @@ bool ApplyPatches(bool install);
 // before the library's code goes (bounded, as the loader lock is held).
 void WaitForReplacementCalls();
 
+// Keeps this library mapped until the process ends (code of it may still
+// be reached through a slot, or still run on a thread).
+void KeepLibraryLoaded();
+
 // The first import descriptor of a loaded module, or 0.
 uint32_t GetImportDescriptor(HMODULE moduleBase);
 // One module and, with RecursivePatch, the modules it imports (to depth 4).

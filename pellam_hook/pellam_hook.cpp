@@ -5,6 +5,7 @@
 #include "gamma_control.h"
 #include "guarded_memory.h"
 #include "hook_log.h"
+#include "hook_owner.h"
 #include "hook_state.h"
 #include "intercepted_calls.h"
 #include "keyboard_hook.h"
@@ -131,11 +132,10 @@ extern "C" __declspec(dllexport) int WINAPI Install(HWND companionWindow, HMODUL
     g_shared.quitEvent = (*settings)[pellam::kQuitEvent];
     SetSharedGamma(pellam::GammaTriple{});
     g_shared.companionWindow = companionWindow;
-    g_shared.keyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardProc, module, 0);
-    g_shared.messageHook = ::SetWindowsHookExA(WH_GETMESSAGE, GetMessageProc, module, 0);
+    bool hooked = StartHookOwner(module, KeyboardProc, GetMessageProc);
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA(kEnterMessage), 0, 0);
     StartEndWatcher();
-    return g_shared.keyboardHook && g_shared.messageHook ? 1 : 0;
+    return hooked ? 1 : 0;
 }
 
 extern "C" __declspec(dllexport) int WINAPI Uninstall(HWND, HMODULE, const char*, const void*) {
@@ -146,9 +146,7 @@ extern "C" __declspec(dllexport) int WINAPI Uninstall(HWND, HMODULE, const char*
     ::SendMessageTimeoutA(HWND_BROADCAST, ::RegisterWindowMessageA(kExitMessage), 0, 0,
                           SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &ignored);
     ::Sleep(5000);
-    if (g_shared.keyboardHook) ::UnhookWindowsHookEx(g_shared.keyboardHook);
-    if (g_shared.messageHook) ::UnhookWindowsHookEx(g_shared.messageHook);
-    g_shared.keyboardHook = g_shared.messageHook = nullptr;
+    EndHookOwner();
     StopEndWatcher();
     return 0;
 }
