@@ -13,15 +13,19 @@ answer_first_start() {
   local close=$1 title=$2 quiet=0 stuck=0 deadline=$((SECONDS + 540))
   shift 2
   while [ $SECONDS -lt $deadline ]; do
-    if wine "$close" --find "Select graphic card"; then
+    # One look for every window that may be up: each start of a program
+    # costs seconds on an emulated machine.
+    wine "$close" --first-of "Select graphic card" "Install" "Confirm add plugin" "Confirm import" "$title"
+    local found=$?
+    if [ $found = 1 ]; then
       wine "$close" --pick "Select graphic card" 1042 3; quiet=0; continue
-    elif wine "$close" --find "Install"; then
+    elif [ $found = 2 ]; then
       wine "$close" --press "Install" 7; quiet=0; continue
-    elif wine "$close" --find "Confirm add plugin"; then
+    elif [ $found = 3 ]; then
       wine "$close" --press "Confirm add plugin" 6; quiet=0; continue
-    elif wine "$close" --find "Confirm import"; then
+    elif [ $found = 4 ]; then
       wine "$close" --press "Confirm import" 6; quiet=0; continue
-    elif wine "$close" --find "$title"; then
+    elif [ $found = 5 ]; then
       # Another window of the program that stays up is a question this
       # script does not know: the start cannot go on by itself.
       local popups
