@@ -28,18 +28,15 @@ DWORD WINAPI OwnHooks(void* parameter) {
     OwnerStart& start = *static_cast<OwnerStart*>(parameter);
     HHOOK keyboard = ::SetWindowsHookExA(WH_KEYBOARD, start.keyboardProc, start.module, 0);
     HHOOK message = ::SetWindowsHookExA(WH_GETMESSAGE, start.messageProc, start.module, 0);
-    start.hooked = keyboard && message;
-    if (start.hooked) {
+    bool hooked = keyboard && message;
+    if (hooked) {
         g_shared.keyboardHook = keyboard;
         g_shared.messageHook = message;
-    } else {
-        // Nothing ran through a hook that was never complete: unhooking is safe.
-        if (keyboard) ::UnhookWindowsHookEx(keyboard);
-        if (message) ::UnhookWindowsHookEx(message);
     }
+    start.hooked = hooked;
     HANDLE stop = g_stop.get();
     ::SetEvent(start.ready);  // `start` is gone after this
-    if (!keyboard || !message) return 1;
+    if (!hooked) return 1;  // the one hook that was set goes with the thread
     while (::MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
@@ -82,6 +79,7 @@ void EndHookOwner() {
     if (::WaitForSingleObject(g_thread.get(), kOwnerEndMs) != WAIT_OBJECT_0) {
         LogLine(1, "The hook thread did not end; the library stays loaded");
         KeepLibraryLoaded();
+        g_stop.release();  // the thread still waits on it
     }
     g_shared.keyboardHook = g_shared.messageHook = nullptr;
     g_thread.reset();
