@@ -133,8 +133,11 @@ TEST(HookLibrary, HotKeysChangeTheRampAndVolumeAndAreStoredForGamesOnly) {
     HWND window = session.GameWindow();
     ASSERT_TRUE(testsupport::PressKeys(window, "alt+g"));
     testsupport::DisplayProbe probe;
+    // The ramp is set before the value is stored: wait for both.
     ASSERT_TRUE(testsupport::PumpUntil([&] { return testsupport::ProbeDisplay(probe) &&
-                                                    probe.ramp[128] >> 8 == 130; }, 10000))
+                                                    probe.ramp[128] >> 8 == 130 &&
+                                                    GameValue("Game Gamma", "hook_game.exe") != "<none>"; },
+                                       10000))
         << "gamma 1 + 2/64 puts entry 128 at 130, got " << (probe.ramp[128] >> 8);
     EXPECT_EQ(GameValue("Game Gamma", "hook_game.exe"), "132 128   0");
 
@@ -155,13 +158,19 @@ TEST(HookLibrary, HotKeysChangeTheRampAndVolumeAndAreStoredForGamesOnly) {
     }
 
     ASSERT_TRUE(testsupport::PressKeys(window, "ctrl+shift+alt+r"));
+    testsupport::PumpUntil([&] { return GameValue("Game Gamma", "hook_game.exe") == "<none>"; }, 10000);
     EXPECT_EQ(GameValue("Game Gamma", "hook_game.exe"), "<none>") << "the reset key forgets the game";
     EXPECT_EQ(session.CloseGame(), 0);
     ASSERT_TRUE(testsupport::ProbeDisplay(probe));
     EXPECT_EQ(probe.ramp[128] >> 8, 127) << "the neutral ramp again at the game's end";
 
     ASSERT_TRUE(session.StartGame("hook_plain.exe"));
+    ASSERT_TRUE(testsupport::ProbeDisplay(probe));
+    const int neutral = probe.ramp[128] >> 8;
     ASSERT_TRUE(testsupport::PressKeys(session.GameWindow(), "alt+g"));
+    // Once the ramp moved, the key has been handled: nothing may be stored.
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return testsupport::ProbeDisplay(probe) &&
+                                                   probe.ramp[128] >> 8 != neutral; }, 10000));
     EXPECT_EQ(GameValue("Game Gamma", "hook_plain.exe"), "<none>") << "not a game";
     ASSERT_TRUE(testsupport::PressKeys(session.GameWindow(), "ctrl+shift+alt+q"));
     EXPECT_NE(session.pellam.process.WaitForExit(60000), -1) << "the quit key ends Pellam";
